@@ -1,0 +1,250 @@
+#include "road/road.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "road/circuit_directory.h"
+#include "shell/field_rules.h"
+
+namespace velomark {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr const char* kRidingTimeTooLong =
+    "The riding time is too long to work out: please check the distance and the speed";
+constexpr const char* kStartTimeTooLong =
+    "The start time is too long to work out: please check the start time";
+constexpr const char* kNumberTooLarge = "That number is too large to work out laps from";
+
+FrameNames Frame() {
+    return {};
+}
+
+struct Split {
+    std::int32_t hours;
+    std::int32_t minutes;
+    std::int32_t seconds;
+};
+
+// Hours, minutes and seconds of a whole number of seconds that is not negative; in whole
+// numbers, so minutes and seconds stay within 0 to 59.
+Split SplitSeconds(std::int32_t total) {
+    const std::int32_t hours = total / 3600;
+    const std::int32_t minutes = (total - hours * 3600) / 60;
+    return {hours, minutes, total - hours * 3600 - minutes * 60};
+}
+
+}  // namespace
+
+Road::Road(Application& app, RoadValues& values)
+    : CalculatorWindow(app, kName, "Road Stats", Frame()),
+      values_(values),
+      mnuWinClear(*this, "mnuWinClear", "&Clear"),
+      mnuWinClearAll(*this, "mnuWinClearAll", "Clear &All", "Ctrl+A"),
+      mnuWinClearCircuit(*this, "mnuWinClearCircuit", "Clear &Race Circuit Details Tab"),
+      mnuWinClearSchedule(*this, "mnuWinClearSchedule", "Clear Race &Schedule Tab"),
+      FrameSchedule(*this, "FrameSchedule", "&Race Scheduling"),
+      txtSchedDist(*this, "txtSchedDist"),
+      txtTargSpeed(*this, "txtTargSpeed"),
+      txtStartHours(*this, "txtStartHours"),
+      txtStartMins(*this, "txtStartMins"),
+      txtStartSecs(*this, "txtStartSecs"),
+      txtEndHours(*this, "txtEndHours"),
+      txtEndMins(*this, "txtEndMins"),
+      txtEndSecs(*this, "txtEndSecs"),
+      txtIntHours(*this, "txtIntHours"),
+      txtIntMins(*this, "txtIntMins"),
+      txtIntSecs(*this, "txtIntSecs"),
+      cmdClearSchedule(*this, "cmdClearSchedule", "&Clear"),
+      FrameCircuit(*this, "FrameCircuit", "&Road Circuit Details"),
+      cboCircuitName(*this, "cboCircuitName"),
+      txtCircuitSize(*this, "txtCircuitSize"),
+      txtRaceDistance(*this, "txtRaceDistance"),
+      txtRaceLaps(*this, "txtRaceLaps"),
+      lblCircuitDetails(*this, "lblCircuitDetails"),
+      lblAddress(*this, "lblAddress"),
+      lblContact(*this, "lblContact"),
+      lblTel(*this, "lblTel"),
+      cmdClearCircuit(*this, "cmdClearCircuit", "&Clear"),
+      cmdClear6(*this, "cmdClear6", "Clear &All") {
+    for (TextField* input : {&txtSchedDist, &txtTargSpeed, &txtStartHours, &txtStartMins,
+                             &txtStartSecs, static_cast<TextField*>(&cboCircuitName),
+                             &txtCircuitSize, &txtRaceDistance, &txtRaceLaps}) {
+        input->setBackground(colours::kInput);
+    }
+    for (TextField* result :
+         {&txtEndHours, &txtEndMins, &txtEndSecs, &txtIntHours, &txtIntMins, &txtIntSecs}) {
+        result->setLocked(true);
+    }
+    std::vector<std::string> names;
+    for (const Circuit& circuit : CircuitDirectory())
+        names.emplace_back(circuit.name);
+    cboCircuitName.setItems(std::move(names));
+
+    txtSchedDist.onLostFocus([this] { ScheduleInputChanged(); });
+    txtTargSpeed.onLostFocus([this] { ScheduleInputChanged(); });
+    txtStartHours.onChange([this] { ScheduleInputChanged(); });
+    txtStartMins.onChange([this] { ScheduleInputChanged(); });
+    txtStartSecs.onChange([this] { ScheduleInputChanged(); });
+    cmdClearSchedule.onClick([this] { ClearScheduleGroup(); });
+    mnuWinClearSchedule.onClick([this] { ClearScheduleGroup(); });
+
+    cboCircuitName.onClick([this] { LookUpCircuit(); });
+    cboCircuitName.onLostFocus([this] { LookUpCircuit(); });
+    txtRaceDistance.onLostFocus([this] {
+        values_.CircuitRaceDistance = static_cast<float>(LeadingNumber(txtRaceDistance.text()));
+        values_.CircuitRaceLaps = 0;
+        RelateCircuitLaps();
+    });
+    txtRaceLaps.onLostFocus([this] {
+        values_.CircuitRaceLaps = static_cast<float>(LeadingNumber(txtRaceLaps.text()));
+        values_.CircuitRaceDistance = 0;
+        RelateCircuitLaps();
+    });
+    // The circuit group's own Clear leaves the schedule alone: a person clearing one group
+    // must not lose what they typed in the other.
+    cmdClearCircuit.onClick([this] { ClearCircuitGroup(); });
+    mnuWinClearCircuit.onClick([this] { ClearCircuitGroup(); });
+    cmdClear6.onClick([this] { ClearAll(); });
+    mnuWinClearAll.onClick([this] { ClearAll(); });
+
+    setTabOrder({&txtSchedDist, &txtTargSpeed, &txtStartHours, &txtStartMins, &txtStartSecs,
+                 &cmdClearSchedule, &cboCircuitName, &txtCircuitSize, &txtRaceDistance,
+                 &txtRaceLaps, &cmdClearCircuit, &cmdClear6, &cmdExit});
+}
+
+void Road::ScheduleInputChanged() {
+    if (LeadingNumber(txtSchedDist.text()) > 0 && LeadingNumber(txtTargSpeed.text()) > 0) {
+        ShowRaceSchedule();
+    }
+}
+
+void Road::ShowRaceSchedule() {
+    const float distance = static_cast<float>(LeadingNumber(txtSchedDist.text()));
+    const float speed = static_cast<float>(LeadingNumber(txtTargSpeed.text()));
+
+    const double startSeconds = LeadingNumber(txtStartHours.text()) * 3600 +
+                                LeadingNumber(txtStartMins.text()) * 60 +
+                                LeadingNumber(txtStartSecs.text());
+    const std::optional<std::int32_t> start = RoundHalfEven<std::int32_t>(startSeconds);
+    if (!start) {
+        ShowMessage(kStartTimeTooLong);
+        return;
+    }
+    // A speed too small for a Single leaves no riding time that can be shown.
+    const float hours = speed > 0 ? distance / speed : INFINITY;
+    const std::optional<std::int32_t> interval =
+        std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * 3600.0f) : std::nullopt;
+    if (!interval) {
+        ShowMessage(kRidingTimeTooLong);
+        return;
+    }
+    std::int64_t end = std::int64_t{*start} + *interval;
+    if (end > INT32_MAX) {
+        ShowMessage(kRidingTimeTooLong);
+        return;
+    }
+    if (end >= kSecondsPerDay) {
+        end -= kSecondsPerDay;
+    } else if (end < 0) {
+        // A start before midnight comes round into the day.
+        end = (end % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+    }
+
+    values_.SchedDistance = distance;
+    values_.TargetSpeed = speed;
+    values_.StartTotal = *start;
+    values_.IntervalTotal = *interval;
+    const Split riding = SplitSeconds(*interval);
+    values_.IntervalHours = riding.hours;
+    values_.IntervalMinutes = riding.minutes;
+    values_.IntervalSeconds = riding.seconds;
+    txtIntHours.setText(NumberText(values_.IntervalHours));
+    txtIntMins.setText(NumberText(values_.IntervalMinutes));
+    txtIntSecs.setText(NumberText(values_.IntervalSeconds));
+
+    values_.EndTotal = static_cast<std::int32_t>(end);
+    const Split arrival = SplitSeconds(values_.EndTotal);
+    values_.EndHours = arrival.hours;
+    values_.EndMinutes = arrival.minutes;
+    values_.EndSeconds = arrival.seconds;
+    txtEndHours.setText(NumberText(values_.EndHours));
+    txtEndMins.setText(NumberText(values_.EndMinutes));
+    txtEndSecs.setText(NumberText(values_.EndSeconds));
+}
+
+void Road::ClearScheduleGroup() {
+    // The distance goes first, so the start fields' changes find nothing to work out.
+    for (TextField* field :
+         {&txtSchedDist, &txtTargSpeed, &txtStartHours, &txtStartMins, &txtStartSecs, &txtEndHours,
+          &txtEndMins, &txtEndSecs, &txtIntHours, &txtIntMins, &txtIntSecs}) {
+        field->setText({});
+    }
+}
+
+void Road::LookUpCircuit() {
+    for (const Circuit& circuit : CircuitDirectory()) {
+        if (circuit.name != cboCircuitName.text()) continue;
+        txtCircuitSize.setText(std::string(circuit.length));
+        lblCircuitDetails.setCaption(std::string(circuit.technical));
+        lblAddress.setCaption(std::string(circuit.address));
+        lblContact.setCaption(std::string(circuit.contact));
+        lblTel.setCaption(std::string(circuit.telephone));
+        return;
+    }
+    for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
+        caption->setCaption({});
+    }
+}
+
+void Road::RelateCircuitLaps() {
+    RoadValues& v = values_;
+    v.CircuitLength = static_cast<float>(LeadingNumber(txtCircuitSize.text()));
+    if (v.CircuitLength > 0 && v.CircuitRaceDistance > 0) {
+        const float laps = v.CircuitRaceDistance / v.CircuitLength;
+        if (!std::isfinite(laps) || !std::isfinite(v.CircuitRaceDistance)) {
+            ShowMessage(kNumberTooLarge);
+            return;
+        }
+        v.CircuitRaceLaps = laps;
+    } else if (v.CircuitRaceLaps > 0 && v.CircuitLength > 0) {
+        const float distance = v.CircuitRaceLaps * v.CircuitLength;
+        if (!std::isfinite(distance)) {
+            ShowMessage(kNumberTooLarge);
+            return;
+        }
+        v.CircuitRaceDistance = distance;
+    } else if (v.CircuitLength <= 0) {
+        // A negative length is no more usable than a missing one.
+        ShowMessage("Please enter the size of the Circuit");
+    }
+    if (!std::isfinite(v.CircuitRaceDistance) || !std::isfinite(v.CircuitRaceLaps)) {
+        ShowMessage(kNumberTooLarge);
+        return;
+    }
+    txtRaceDistance.setText(NumberText(v.CircuitRaceDistance));
+    txtRaceLaps.setText(NumberText(v.CircuitRaceLaps));
+    TrimToPattern(txtRaceLaps, "0.000");
+    TrimToPattern(txtRaceDistance, "0.000");
+}
+
+void Road::ClearCircuitGroup() {
+    cboCircuitName.setText({});
+    txtCircuitSize.setText({});
+    for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
+        caption->setCaption({});
+    }
+    txtRaceDistance.setText({});
+    txtRaceLaps.setText({});
+}
+
+void Road::ClearAll() {
+    ClearCircuitGroup();
+    ClearScheduleGroup();
+}
+
+}  // namespace velomark

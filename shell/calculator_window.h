@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "shell/form.h"
+
+namespace velomark {
+
+// The frame's control names and captions, which differ a little from window to window.
+struct FrameNames {
+    const char* windowMenu = "mnuWindow";
+    const char* mainMenu = "mnuWinMainMenu";
+    const char* exit = "mnuWinExit";
+    const char* exitCaption = "E&xit";
+    const char* print = "mnuWinPrint";
+    const char* pageSetup = "mnuWinPageSetup";
+    const char* pageSetupCaption = "Page Set&up";
+};
+
+// The frame every calculator window shares: the Main Menu button and the Window menu's
+// navigation, exit and printing entries. Each window adds its own clearing entries.
+class CalculatorWindow : public Form {
+  public:
+    CalculatorWindow(Application& app, std::string name, std::string caption,
+                     const FrameNames& names = {});
+
+  protected:
+    Button cmdExit;
+    MenuEntry mnuWindow;
+    MenuEntry mnuWinMainMenu;
+    MenuEntry mnuWinExit;
+    MenuEntry mnuWinPrint;
+    MenuEntry mnuWinPageSetup;
+
+  private:
+    void ReturnToMainMenu();
+};
+
+}  // namespace velomark

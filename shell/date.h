@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velomark {
+
+// A calendar date. A value-initialised Date is the zero date, 30 December 1899, that a date
+// working value holds before anything is entered.
+struct Date {
+    int year = 1899;
+    int month = 12;
+    int day = 30;
+    friend bool operator==(const Date&, const Date&) = default;
+};
+
+bool IsValidDate(int year, int month, int day);
+
+// Days since the zero date; negative before it.
+std::int64_t DaySerial(Date date);
+Date DateFromSerial(std::int64_t serial);
+
+}  // namespace velomark

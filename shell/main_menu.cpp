@@ -1,0 +1,43 @@
+#include "shell/main_menu.h"
+
+#include "shell/application.h"
+#include "shell/window_names.h"
+
+namespace velomark {
+
+MainMenu::MainMenu(Application& app)
+    : Form(app, kName, "Velomark Main Menu"),
+      Frame2(*this, "Frame2", "Options"),
+      cmdGears(*this, "cmdGears", "&Gears/Revs/Speed"),
+      cmdTimeTrials(*this, "cmdTimeTrials", "&Time Trials"),
+      cmdTrack(*this, "cmdTrack", "Trac&k"),
+      cmdRoad(*this, "cmdRoad", "&Road"),
+      cmdHcap(*this, "cmdHcap", "&Handicapping"),
+      cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
+      cmdExit(*this, "cmdExit", "E&xit") {
+    // Handicapping is shown but never offered.
+    cmdHcap.setEnabled(false);
+    cmdGears.onClick([this] { OpenCalculator(windows::kGearChart); });
+    cmdTimeTrials.onClick([this] { OpenCalculator(windows::kTimeTrials); });
+    cmdTrack.onClick([this] { OpenCalculator(windows::kTrack); });
+    cmdRoad.onClick([this] { OpenCalculator(windows::kRoad); });
+    cmdLicencePoints.onClick([this] { OpenCalculator(windows::kLicencePoints); });
+    cmdExit.onClick([this] { this->app().end(); });
+    setTabOrder(
+        {&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints, &cmdExit});
+}
+
+Button* MainMenu::buttonOpening(const std::string& windowName) {
+    if (windowName == windows::kGearChart) return &cmdGears;
+    if (windowName == windows::kTimeTrials) return &cmdTimeTrials;
+    if (windowName == windows::kTrack) return &cmdTrack;
+    if (windowName == windows::kRoad) return &cmdRoad;
+    if (windowName == windows::kLicencePoints) return &cmdLicencePoints;
+    return nullptr;
+}
+
+void MainMenu::OpenCalculator(const char* windowName) {
+    if (app().isRegistered(windowName)) app().open(windowName);
+}
+
+}  // namespace velomark

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace velomark::windows {
+
+// The calculator windows the main menu opens; app/ registers a model under each name.
+inline constexpr const char* kGearChart = "frmGearChart";
+inline constexpr const char* kTimeTrials = "frmTimeTrials";
+inline constexpr const char* kTrack = "frmTrack";
+inline constexpr const char* kRoad = "frmRoad";
+inline constexpr const char* kLicencePoints = "frmLicencePoints";
+
+}  // namespace velomark::windows
