@@ -1,0 +1,68 @@
+// The age categories group of the licence window: a rider's BCF category by the calendar year
+// of the event, and the CTT/LVRC category by exact age on the event date.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "licence/age_categories.h"
+#include "licence/licence_points.h"
+#include "shell/application.h"
+#include "shell/field_rules.h"
+#include "shell/platform.h"
+
+namespace velomark {
+
+namespace {
+
+constexpr const char* kDatePattern = "dd/mm/yyyy";
+constexpr const char* kEventDateWanted = "Please enter the event date as dd/mm/yyyy";
+constexpr const char* kBirthDateWanted = "Please enter the date of birth as dd/mm/yyyy";
+
+// Women of 40 and over race in the category of a man ten years older.
+constexpr int kLadyAdjustment = 10;
+constexpr int kLadyYoungestAdjusted = 40;
+
+// Both dates lie in the years 100 to 9999, so any difference of them (adjusted or not) fits an
+// Integer.
+std::int16_t Years(int years) {
+    return static_cast<std::int16_t>(years);
+}
+
+}  // namespace
+
+void LicencePoints::txtEventDate_LostFocus() {
+    if (txtEventDate.text().empty()) txtEventDate.setText(DateText(app().platform().today()));
+    txtEventDate.setText(FormatPattern(txtEventDate.text(), kDatePattern));
+    if (!txtEventDate.text().empty() && !txtDob.text().empty()) AgeCategories();
+}
+
+void LicencePoints::txtDob_LostFocus() {
+    txtDob.setText(FormatPattern(txtDob.text(), kDatePattern));
+    if (!txtEventDate.text().empty() && !txtDob.text().empty()) AgeCategories();
+}
+
+void LicencePoints::AgeCategories() {
+    const std::optional<Date> event = DateFromText(txtEventDate.text());
+    const std::optional<Date> birth = DateFromText(txtDob.text());
+    if (!event || !birth) {
+        // Categories of other dates must not stand beside a date that cannot be read.
+        txtAgeCategory.setText({});
+        txtLVRCCategory.setText({});
+        ShowMessage(event ? kBirthDateWanted : kEventDateWanted);
+        return;
+    }
+
+    values_.Age = Years(DateDiffYears(*birth, *event));
+    values_.BcfCategory = std::string(BcfCategory(values_.Age));
+    txtAgeCategory.setText(NumberText(values_.Age) + " (this year) - " + values_.BcfCategory);
+
+    const std::int16_t exactAge = Years(ExactAge(*birth, *event));
+    const bool ladyAdjusted = chkLady.value() && exactAge >= kLadyYoungestAdjusted;
+    values_.Age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
+    values_.LvrcCategory = std::string(LvrcCategory(values_.Age));
+    // The real age is shown, with the category of the adjusted one.
+    txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.LvrcCategory);
+}
+
+}  // namespace velomark
