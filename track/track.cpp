@@ -1,5 +1,10 @@
 #include "track/track.h"
 
+#include <string>
+#include <vector>
+
+#include "track/track_directory.h"
+
 namespace velomark {
 
 namespace {
@@ -14,6 +19,131 @@ FrameNames Frame() {
 Track::Track(Application& app, TrackValues& values)
     : CalculatorWindow(app, kName, "Track Stats", Frame()),
       values_(values),
-      mnuWinClear(*this, "mnuWinClear", "Clear") {}
+      mnuWinClear(*this, "mnuWinClear", "Clear"),
+      FrameTrack(*this, "FrameTrack", "Track Details"),
+      cboTrackName(*this, "cboTrackName"),
+      lblTrackSurface(*this, "lblTrackSurface"),
+      lblAddress(*this, "lblAddress"),
+      lblContact(*this, "lblContact"),
+      lblTel(*this, "lblTel"),
+      cmdClearRace(*this, "cmdClearRace", "&Clear"),
+      FrameSchedule(*this, "FrameSchedule", "Schedule"),
+      txtTrackSize(*this, "txtTrackSize"),
+      cboRaceDistance(*this, "cboRaceDistance"),
+      txtRaceLaps(*this, "txtRaceLaps"),
+      txtTargMins(*this, "txtTargMins"),
+      txtTargSecs(*this, "txtTargSecs"),
+      txtSecsLap(*this, "txtSecsLap"),
+      txtLap1Dist(*this, "txtLap1Dist"),
+      Option1(*this, "Option1", "Loading for standing start", "start"),
+      Option2(*this, "Option2", "or 1st (part) lap time", "start"),
+      txtLoad(*this, "txtLoad"),
+      txt1stLapTime(*this, "txt1stLapTime"),
+      txtSubsLaps(*this, "txtSubsLaps"),
+      txtTotMins(*this, "txtTotMins"),
+      txtTotSecs(*this, "txtTotSecs"),
+      Label61(*this, "Label61", "1st Kilo time (mins/secs) = "),
+      txtKilo1Mins(*this, "txtKilo1Mins"),
+      txtKilo1Secs(*this, "txtKilo1Secs"),
+      Label62(*this, "Label62", "Subsequent Kilo times = "),
+      txtSubsKiloMins(*this, "txtSubsKiloMins"),
+      txtSubsKiloSecs(*this, "txtSubsKiloSecs"),
+      Label3(*this, "Label3", "Individual Lap Times:-"),
+      txtLap{{{*this, "txtLap1"},
+              {*this, "txtLap2"},
+              {*this, "txtLap3"},
+              {*this, "txtLap4"},
+              {*this, "txtLap5"},
+              {*this, "txtLap6"},
+              {*this, "txtLap7"},
+              {*this, "txtLap8"},
+              {*this, "txtLap9"},
+              {*this, "txtLap10"},
+              {*this, "txtLap11"},
+              {*this, "txtLap12"},
+              {*this, "txtLap13"},
+              {*this, "txtLap14"},
+              {*this, "txtLap15"},
+              {*this, "txtLap16"}}} {
+    for (TextField* input : {static_cast<TextField*>(&cboTrackName), &txtTrackSize,
+                             static_cast<TextField*>(&cboRaceDistance), &txtRaceLaps, &txtTargMins,
+                             &txtTargSecs, &txtLoad}) {
+        input->setBackground(colours::kInput);
+    }
+    for (TextField* result :
+         {&txtSecsLap, &txtLap1Dist, &txt1stLapTime, &txtSubsLaps, &txtTotMins, &txtTotSecs,
+          &txtKilo1Mins, &txtKilo1Secs, &txtSubsKiloMins, &txtSubsKiloSecs}) {
+        result->setLocked(true);
+    }
+    for (TextField& line : txtLap) {
+        line.setLocked(true);
+        line.setVisible(false);
+    }
+    // The kilometre rows stay out of sight until a schedule says whether the race has them.
+    for (Control* row :
+         std::initializer_list<Control*>{&Label61, &txtKilo1Mins, &txtKilo1Secs, &Label62,
+                                         &txtSubsKiloMins, &txtSubsKiloSecs}) {
+        row->setVisible(false);
+    }
+    Option1.setValue(true);
+
+    std::vector<std::string> names;
+    for (std::string_view name : ListedTrackNames())
+        names.emplace_back(name);
+    cboTrackName.setItems(std::move(names));
+    cboRaceDistance.setItems(
+        {"500", "1000", "2000", "3000", "4000", "5000", "8000", "10000", "20000", "40000"});
+
+    cboTrackName.onClick([this] { LookUpTrack(); });
+    cboTrackName.onLostFocus([this] { LookUpTrack(); });
+    cboTrackName.onChange([this] {
+        LookUpTrack();
+        // A new name may mean a new track: the laps must be worked out again.
+        values_.RaceLaps = 0;
+    });
+    cboRaceDistance.onLostFocus([this] { cboRaceDistance_LostFocus(); });
+    txtRaceLaps.onLostFocus([this] { txtRaceLaps_LostFocus(); });
+    txtTargSecs.onLostFocus([this] { txtTargSecs_LostFocus(); });
+    txtLoad.onLostFocus([this] { txtLoad_LostFocus(); });
+    cmdClearRace.onClick([this] { ClearTrackWindow(); });
+    mnuWinClear.onClick([this] { ClearTrackWindow(); });
+
+    setTabOrder({&cboTrackName, &txtTrackSize, &cboRaceDistance, &txtRaceLaps, &txtTargMins,
+                 &txtTargSecs, &Option1, &Option2, &txtLoad, &cmdClearRace, &cmdExit});
+}
+
+void Track::LookUpTrack() {
+    for (const TrackEntry& track : TrackDirectory()) {
+        if (track.name != cboTrackName.text()) continue;
+        txtTrackSize.setText(std::string(track.size));
+        lblTrackSurface.setCaption(std::string(track.surface));
+        lblAddress.setCaption(std::string(track.address));
+        lblContact.setCaption(std::string(track.contact));
+        lblTel.setCaption(std::string(track.telephone));
+        return;
+    }
+    // An unknown name keeps the size already shown, which may have been typed by hand.
+    for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
+        caption->setCaption({});
+    }
+}
+
+void Track::ClearTrackWindow() {
+    // The track name goes first: its change blanks the directory details and the laps.
+    cboTrackName.setText({});
+    txtTrackSize.setText({});
+    for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
+        caption->setCaption({});
+    }
+    for (TextField* field :
+         {static_cast<TextField*>(&cboRaceDistance), &txtRaceLaps, &txtLap1Dist, &txtTargMins,
+          &txtTargSecs, &txtLoad, &txtSecsLap, &txt1stLapTime, &txtSubsLaps, &txtTotMins,
+          &txtTotSecs, &txtKilo1Mins, &txtKilo1Secs, &txtSubsKiloMins, &txtSubsKiloSecs}) {
+        field->setText({});
+    }
+    for (TextField& line : txtLap) {
+        line.setText({});
+    }
+}
 
 }  // namespace velomark

@@ -1,0 +1,17 @@
+#pragma once
+
+// The messages of the track window.
+
+namespace velomark::track_messages {
+
+inline constexpr const char* kSizeMissing = "Please enter the size of the track";
+inline constexpr const char* kDistanceMissing = "Please enter the race distance";
+inline constexpr const char* kTargetMissing = "Please enter a Target time";
+inline constexpr const char* kTargetTooLong =
+    "The target time is too long: please enter no more than 546 minutes 7 seconds";
+inline constexpr const char* kRaceTooLong =
+    "The race is too long: please enter no more than 32767 laps";
+inline constexpr const char* kTooLarge =
+    "That number is too large to work with: please check the track size, distance and times";
+
+}  // namespace velomark::track_messages

@@ -1,0 +1,183 @@
+// Race distance against laps, and the target-time step: seconds per lap, whole laps and the
+// first (part) lap.
+
+#include <cstdint>
+#include <optional>
+
+#include "shell/field_rules.h"
+#include "track/single.h"
+#include "track/track.h"
+#include "track/track_messages.h"
+#include "track/whole_laps.h"
+
+namespace velomark {
+
+using namespace track_messages;
+
+void Track::cboRaceDistance_LostFocus() {
+    const double typed = LeadingNumber(cboRaceDistance.text());
+    if (typed > 0) {
+        if (const auto distance = ToSingle(typed)) {
+            values_.RaceDistance = *distance;
+        } else {
+            ShowMessage(kTooLarge);
+        }
+    }
+    LapsFromDistance();
+}
+
+void Track::txtRaceLaps_LostFocus() {
+    const double typed = LeadingNumber(txtRaceLaps.text());
+    if (typed > 0) {
+        if (const auto laps = ToSingle(typed)) {
+            values_.RaceLaps = *laps;
+        } else {
+            ShowMessage(kTooLarge);
+        }
+    }
+    DistanceFromLaps();
+}
+
+std::optional<float> Track::ReadTrackSize() {
+    const auto size = ToSingle(LeadingNumber(txtTrackSize.text()));
+    if (!size) {
+        ShowMessage(kTooLarge);
+        return std::nullopt;
+    }
+    values_.TrackSize = *size;
+    if (values_.TrackSize <= 0) {
+        ShowMessage(kSizeMissing);
+        return std::nullopt;
+    }
+    return values_.TrackSize;
+}
+
+void Track::LapsFromDistance() {
+    if (const auto size = ReadTrackSize()) {
+        const double laps = static_cast<double>(values_.RaceDistance) / *size;
+        const LapSplit split = SplitLaps(laps, *size);
+        if (const auto kept = ToSingle(split.whole ? split.completeLaps : laps)) {
+            values_.RaceLaps = *kept;
+        } else {
+            ShowMessage(kTooLarge);
+        }
+    }
+    txtRaceLaps.setText(NumberText(values_.RaceLaps));
+    TrimToPattern(txtRaceLaps, "0.0000");
+}
+
+void Track::DistanceFromLaps() {
+    if (const auto size = ReadTrackSize()) {
+        // Laps that end within the tolerance of the line are that whole number of laps.
+        const LapSplit split = SplitLaps(values_.RaceLaps, *size);
+        if (split.whole && split.completeLaps != values_.RaceLaps) {
+            values_.RaceLaps = static_cast<float>(split.completeLaps);
+            txtRaceLaps.setText(NumberText(values_.RaceLaps));
+        }
+        if (const auto distance = ToSingle(static_cast<double>(values_.RaceLaps) * *size)) {
+            values_.RaceDistance = *distance;
+        } else {
+            ShowMessage(kTooLarge);
+        }
+    }
+    cboRaceDistance.setText(NumberText(values_.RaceDistance));
+    TrimToPattern(cboRaceDistance, "0.0");
+}
+
+bool Track::HasTrackAndDistance() {
+    bool has = true;
+    if (txtTrackSize.text().empty()) {
+        ShowMessage(kSizeMissing);
+        has = false;
+    }
+    if (cboRaceDistance.text().empty()) {
+        ShowMessage(kDistanceMissing);
+        has = false;
+    }
+    return has;
+}
+
+void Track::txtTargSecs_LostFocus() {
+    if (!HasTrackAndDistance()) return;
+    if (!ReadTargetTime()) return;
+    // No laps yet (or a new track name since): seconds per lap would mean nothing.
+    if (values_.RaceLaps == 0) {
+        ShowMessage(kDistanceMissing);
+        return;
+    }
+    // The whole laps come from the fields as they read now. A race too long to count leaves
+    // everything as it was.
+    const double size = LeadingNumber(txtTrackSize.text());
+    std::optional<std::int16_t> wholeLaps;
+    if (size > 0) {
+        const LapSplit split = SplitLaps(LeadingNumber(cboRaceDistance.text()) / size, size);
+        wholeLaps = RoundHalfEven<std::int16_t>(split.completeLaps);
+        if (!wholeLaps) {
+            ShowMessage(kRaceTooLong);
+            return;
+        }
+    }
+    if (!ShowSecondsPerLap()) return;
+    if (!wholeLaps || values_.TrackSize <= 0) {
+        ShowMessage(kSizeMissing);
+        return;
+    }
+    values_.WholeLaps = *wholeLaps;
+    ShowFirstLap();
+}
+
+bool Track::ReadTargetTime() {
+    const double target =
+        LeadingNumber(txtTargSecs.text()) + LeadingNumber(txtTargMins.text()) * 60;
+    if (target == 0) {
+        // The step goes on with the last target time read.
+        ShowMessage(kTargetMissing);
+        return true;
+    }
+    const auto seconds = RoundHalfEven<std::int16_t>(target);
+    if (!seconds) {
+        ShowMessage(kTargetTooLong);
+        return false;
+    }
+    values_.TargetSeconds = *seconds;
+    return true;
+}
+
+bool Track::ShowSecondsPerLap() {
+    const auto perLap = ToSingle(values_.TargetSeconds / static_cast<double>(values_.RaceLaps));
+    if (!perLap) {
+        // Laps too few to hold as a number: no race distance to speak of.
+        ShowMessage(kDistanceMissing);
+        return false;
+    }
+    values_.SecondsPerLap = *perLap;
+    txtSecsLap.setText(NumberText(values_.SecondsPerLap));
+    TrimToPattern(txtSecsLap, "0.000");
+    return true;
+}
+
+void Track::ShowFirstLap() {
+    TrackValues& v = values_;
+    const auto remainder =
+        ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
+    if (!remainder) {
+        ShowMessage(kTooLarge);
+        return;
+    }
+    // What is left over is ridden first; nothing left over means a full first lap.
+    v.FirstLapDistance = IsNoDistance(*remainder) ? v.TrackSize : *remainder;
+    txtLap1Dist.setText(NumberText(v.FirstLapDistance));
+    TrimToPattern(txtLap1Dist, "0.000");
+    // Once a loading has been applied, the first-lap time belongs to the standing start.
+    if (v.StartLoading != 0) return;
+    const auto firstLapTime =
+        ToSingle(static_cast<double>(v.FirstLapDistance) / v.TrackSize * v.SecondsPerLap);
+    if (!firstLapTime) {
+        ShowMessage(kTooLarge);
+        return;
+    }
+    txt1stLapTime.setText(NumberText(*firstLapTime));
+    TrimToPattern(txt1stLapTime, "0.000");
+}
+
+}  // namespace velomark

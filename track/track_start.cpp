@@ -1,0 +1,191 @@
+// The standing start: first-lap time, later laps, total time, kilometre times and the
+// lap-by-lap elapsed times.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "shell/field_rules.h"
+#include "track/minutes_seconds.h"
+#include "track/single.h"
+#include "track/track.h"
+#include "track/track_messages.h"
+#include "track/whole_laps.h"
+
+namespace velomark {
+
+using namespace track_messages;
+
+namespace {
+
+constexpr float kMetresPerKilometre = 1000;
+
+// Everything a standing start gives, worked out before anything is shown, so that figures too
+// large to hold leave the window as it was.
+struct StartPlan {
+    float loading;  // what the kilometre times take the standing start to cost
+    float firstLapTime;
+    float subsequentLapTime;
+    double totalTime;
+    float raceKilometres;
+    float kiloPace;
+    float firstKiloTime;
+    float subsequentKiloTime;
+    int lapLines;
+    std::array<float, Track::kLapLines> lapElapsed;
+};
+
+std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float entered) {
+    const double target = v.TargetSeconds;
+    const double laps = v.RaceLaps;
+    const double size = v.TrackSize;
+    const int wholeLaps = v.WholeLaps;
+    const bool wholeRace = wholeLaps >= 1 && IsNoDistance((laps - wholeLaps) * size);
+    // The full laps after the first one.
+    const int laterLaps = wholeRace ? wholeLaps - 1 : wholeLaps;
+    const double firstShare = v.FirstLapDistance / size;
+
+    StartPlan plan{};
+    std::optional<float> first;
+    std::optional<float> later;
+    std::optional<float> loading;
+    if (loadingMode) {
+        // The target less the loading is spread evenly; the whole loading falls in the first lap.
+        loading = entered;
+        later = ToSingle((target - entered) / laps);
+        first = ToSingle(firstShare * ((target - entered) / laps) + entered);
+    } else {
+        first = entered;
+        // A race with no full lap after the first has no later laps to share the time.
+        later = laterLaps > 0 ? ToSingle((target - entered) / laterLaps) : 0.0f;
+        // The loading the entered first lap implies: its time less its share at the later pace.
+        if (later) loading = ToSingle(entered - firstShare * *later);
+    }
+    if (!first || !later || !loading) return std::nullopt;
+    plan.loading = *loading;
+    plan.firstLapTime = *first;
+    plan.subsequentLapTime = *later;
+    plan.totalTime = (laterLaps > 0 ? laterLaps * static_cast<double>(*later) : 0.0) + *first;
+
+    plan.raceKilometres = v.RaceDistance / kMetresPerKilometre;
+    if (v.RaceDistance >= kMetresPerKilometre) {
+        const auto pace = ToSingle((target - plan.loading) / plan.raceKilometres);
+        const auto firstKilo = pace ? ToSingle(static_cast<double>(*pace) + plan.loading) : pace;
+        if (!firstKilo) return std::nullopt;
+        plan.kiloPace = *pace;
+        plan.firstKiloTime = *firstKilo;
+    }
+    if (v.RaceDistance >= 2 * kMetresPerKilometre) {
+        const auto laterKilo =
+            ToSingle((target - plan.firstKiloTime) / (plan.raceKilometres - 1.0f));
+        if (!laterKilo) return std::nullopt;
+        plan.subsequentKiloTime = *laterKilo;
+    }
+
+    // One line per lap ridden, a part lap counting as one.
+    plan.lapElapsed[0] = plan.firstLapTime;
+    plan.lapLines = 1;
+    while (plan.lapLines < Track::kLapLines && RidesBeyond(laps, plan.lapLines, size)) {
+        const auto elapsed = ToSingle(static_cast<double>(plan.lapElapsed[plan.lapLines - 1]) +
+                                      plan.subsequentLapTime);
+        if (!elapsed) return std::nullopt;
+        plan.lapElapsed[plan.lapLines++] = *elapsed;
+    }
+    return plan;
+}
+
+}  // namespace
+
+void Track::txtLoad_LostFocus() {
+    if (HasTrackAndDistance()) BuildStartSchedule();
+}
+
+void Track::BuildStartSchedule() {
+    TrackValues& v = values_;
+    if (v.RaceLaps == 0) {
+        ShowMessage(kDistanceMissing);
+        return;
+    }
+    if (v.TrackSize <= 0) {
+        ShowMessage(kSizeMissing);
+        return;
+    }
+    const bool loadingMode = Option1.value();
+    const auto entered = ToSingle(LeadingNumber(txtLoad.text()));
+    const auto plan = entered ? PlanStart(v, loadingMode, *entered) : std::nullopt;
+    if (!plan) {
+        ShowMessage(kTooLarge);
+        return;
+    }
+
+    if (loadingMode) {
+        v.StartLoading = *entered;
+    } else {
+        v.FirstLapEntered = *entered;
+    }
+    v.RaceKilometres = plan->raceKilometres;
+    v.FirstLapTime = plan->firstLapTime;
+    v.SubsequentLapTime = plan->subsequentLapTime;
+    v.TotalTime = plan->totalTime;
+
+    txt1stLapTime.setText(NumberText(v.FirstLapTime));
+    txtSubsLaps.setText(NumberText(v.SubsequentLapTime));
+    const MinutesSeconds<double> total = SplitMinutes(v.TotalTime);
+    txtTotMins.setText(NumberText(total.minutes));
+    txtTotSecs.setText(NumberText(total.seconds));
+    TrimToPattern(txt1stLapTime, "0.000");
+    TrimToPattern(txtSubsLaps, "0.000");
+    TrimToPattern(txtTotSecs, "0.000");
+
+    const bool firstKilo = v.RaceDistance >= kMetresPerKilometre;
+    if (firstKilo) {
+        v.KiloPace = plan->kiloPace;
+        v.FirstKiloTime = plan->firstKiloTime;
+        const MinutesSeconds<float> time = SplitMinutes(v.FirstKiloTime);
+        txtKilo1Mins.setText(NumberText(time.minutes));
+        txtKilo1Secs.setText(NumberText(time.seconds));
+    }
+    for (Control* row : std::initializer_list<Control*>{&txtKilo1Mins, &txtKilo1Secs, &Label61}) {
+        row->setVisible(firstKilo);
+    }
+    TrimToPattern(txtKilo1Secs, "0.000");
+
+    const bool laterKilos = v.RaceDistance >= 2 * kMetresPerKilometre;
+    if (laterKilos) {
+        v.SubsequentKiloTime = plan->subsequentKiloTime;
+        const MinutesSeconds<float> time = SplitMinutes(v.SubsequentKiloTime);
+        txtSubsKiloMins.setText(NumberText(time.minutes));
+        txtSubsKiloSecs.setText(NumberText(time.seconds));
+    }
+    for (Control* row :
+         std::initializer_list<Control*>{&txtSubsKiloMins, &txtSubsKiloSecs, &Label62}) {
+        row->setVisible(laterKilos);
+    }
+    TrimToPattern(txtSubsKiloSecs, "0.000");
+
+    for (int lap = 1; lap < plan->lapLines; ++lap) {
+        v.LapElapsed[lap] = plan->lapElapsed[lap];
+    }
+    v.LapElapsed[0] = v.FirstLapTime;
+    ShowLapTimes(plan->lapLines);
+}
+
+void Track::ShowLapTimes(int lines) {
+    // The first line is the first lap's own time; the others are the time elapsed at the end
+    // of each lap.
+    txtLap[0].setText("1 - " + FormatPattern(values_.FirstLapTime, "0.000"));
+    txtLap[0].setVisible(true);
+    for (int lap = 1; lap < kLapLines; ++lap) {
+        TextField& line = txtLap[lap];
+        if (lap >= lines) {
+            line.setVisible(false);
+            continue;
+        }
+        const MinutesSeconds<float> elapsed = SplitMinutes(values_.LapElapsed[lap]);
+        line.setText(std::to_string(lap + 1) + " - " + NumberText(elapsed.minutes) + ":" +
+                     FormatPattern(elapsed.seconds, "0.000"));
+        line.setVisible(true);
+    }
+}
+
+}  // namespace velomark
