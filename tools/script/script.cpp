@@ -88,6 +88,8 @@ std::optional<Script> ParseScript(const std::string& file, std::string& error) {
     int line = 0;
     while (std::getline(in, text)) {
         ++line;
+        const auto first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos || text[first] == '#') continue;
         auto words = SplitWords(text);
         std::ostringstream where;
         where << file << ":" << line << ": ";
@@ -95,7 +97,7 @@ std::optional<Script> ParseScript(const std::string& file, std::string& error) {
             error = where.str() + "a quoted argument is not closed";
             return std::nullopt;
         }
-        if (words->empty() || (*words)[0].starts_with("#")) continue;
+        if (words->empty()) continue;
         Command command{line, (*words)[0], {words->begin() + 1, words->end()}};
         auto arity = Commands().find(command.name);
         if (arity == Commands().end()) {
