@@ -13,7 +13,8 @@ namespace {
 
 using gears::AsSingle;
 
-// Takes the entry when it is above 0 and fits a Single; otherwise the value in use stays.
+// Takes the entry when it is above 0; one beyond the Single range is not taken, so the value in
+// use stays.
 void TakePositive(std::string_view text, float& value) {
     const double typed = LeadingNumber(text);
     if (!(typed > 0)) return;
