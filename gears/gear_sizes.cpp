@@ -1,0 +1,178 @@
+// The Gear Sizes group: the wheel in use, the chosen gear and its eight neighbours.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "gears/gear_chart.h"
+#include "gears/gear_rules.h"
+#include "gears/tyre_sizes.h"
+#include "shell/field_rules.h"
+
+namespace velomark {
+
+namespace {
+
+using gears::kMillimetresPerInch;
+
+// More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
+// seven teeth more) well inside an Integer.
+constexpr std::int16_t kMostTeeth = 999;
+// Far beyond any wheel, and small enough that no gear of up to 1006 teeth to one can leave the
+// Single range.
+constexpr double kLargestWheelInches = 1e30;
+
+constexpr const char* kChainringRange = "The chainring must be from 1 to 999 teeth";
+constexpr const char* kSprocketRange = "The sprocket must be from 1 to 999 teeth";
+constexpr const char* kWheelTooLarge = "That wheel size is too large to work out gears from";
+
+bool WheelFits(double circumference, double pi) {
+    return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;
+}
+
+// A Single as the field shows it, rounded to the pattern and read back.
+float Shown(float value, const char* pattern) {
+    return static_cast<float>(LeadingNumber(FormatPattern(value, pattern)));
+}
+
+}  // namespace
+
+void GearChart::ReadTeeth(const TextField& field, std::int16_t& teeth, const char* refusal) {
+    const double typed = LeadingNumber(field.text());
+    // Blank, 0 or negative: the count in use stays.
+    if (!(typed > 0)) return;
+    const auto whole = RoundHalfEven<std::int16_t>(typed);
+    if (!whole || *whole > kMostTeeth) {
+        ShowMessage(refusal);
+        return;
+    }
+    teeth = *whole;
+}
+
+void GearChart::SettleWheelSize() {
+    GearChartValues& v = values_;
+    const std::string& text = cboWheelsize.text();
+    if (!text.empty()) {
+        double circumference = LeadingNumber(text) * kMillimetresPerInch * v.pi;
+        for (const TyreSize& tyre : TyreSizes()) {
+            if (tyre.text == text) {
+                circumference = tyre.millimetres;
+                break;
+            }
+        }
+        if (WheelFits(circumference, v.pi)) {
+            v.wheelCircumference = circumference;
+        } else {
+            ShowMessage(kWheelTooLarge);
+        }
+    }
+    v.wheelInches = static_cast<float>(v.wheelCircumference / kMillimetresPerInch / v.pi);
+    txtCircumference.setText(NumberText(v.wheelCircumference));
+    txtWheelsizeInches.setText(FormatPattern(v.wheelInches, "0.00"));
+}
+
+void GearChart::UseTypedCircumference() {
+    const double typed = LeadingNumber(txtCircumference.text());
+    if (!WheelFits(typed, values_.pi)) {
+        ShowMessage(kWheelTooLarge);
+        return;
+    }
+    values_.wheelCircumference = typed;
+    cboWheelsize.setText({});
+    ComputeGearSizes();
+}
+
+GearSize GearChart::GearOf(std::int16_t chainring, std::int16_t sprocket) const {
+    const float inches =
+        static_cast<float>(static_cast<double>(chainring) / sprocket * values_.wheelInches);
+    // The development comes from the unrounded gear.
+    const float metres = static_cast<float>(inches * 2.54 / 100 * values_.pi);
+    return {Shown(inches, "0.0"), Shown(metres, "0.000")};
+}
+
+void GearChart::ComputeGearSizes() {
+    GearChartValues& v = values_;
+    ReadTeeth(txtChainring, v.chainring, kChainringRange);
+    ReadTeeth(txtSprocket, v.sprocket, kSprocketRange);
+    SettleWheelSize();
+    if (v.wheelInches == 0 || v.chainring == 0 || v.sprocket == 0) {
+        txtGearInches.setText({});
+        return;
+    }
+    const GearSize gear = GearOf(v.chainring, v.sprocket);
+    v.gearInches = gear.inches;
+    v.gearMetres = gear.metres;
+    txtGearInches.setText(NumberText(gear.inches) + " ( " + NumberText(gear.metres) + "m )");
+    ShowNeighbours();
+    HandOverGear();
+}
+
+void GearChart::ShowNeighbours() {
+    struct Neighbour {
+        TextField& field;
+        int chainring;
+        int sprocket;
+    };
+    const int c = values_.chainring;
+    const int s = values_.sprocket;
+    // Alternative 1 moves to the next smaller sprocket; from 12 teeth or fewer there is none to
+    // move to, so it goes two teeth up the block instead.
+    const bool smallerSprocket = s >= 13;
+    const int altChainring = smallerSprocket ? c - 3 : c + 6;
+    const int altSprocket = smallerSprocket ? s - 1 : s + 2;
+    const std::array<Neighbour, 8> neighbours{{
+        {txtUp1t, c + 1, s},
+        {txtDown1t, c - 1, s},
+        {txtAltLower, altChainring, altSprocket},
+        {txtAltLower1up, altChainring + 1, altSprocket},
+        {txtAltLower1down, altChainring - 1, altSprocket},
+        {txtAltHigher, c + 3, s + 1},
+        {txtAltHigher2up, c + 2, s + 1},
+        {txtAltHigher2down, c + 4, s + 1},
+    }};
+    for (std::size_t i = 0; i < neighbours.size(); ++i) {
+        const Neighbour& n = neighbours[i];
+        const auto chainring = static_cast<std::int16_t>(n.chainring);
+        const auto sprocket = static_cast<std::int16_t>(n.sprocket);
+        const GearSize gear = GearOf(chainring, sprocket);
+        values_.neighbourGears[i] = gear;
+        n.field.setText(NumberText(chainring) + " x " + NumberText(sprocket) + " = " +
+                        NumberText(gear.inches) + " ( " + NumberText(gear.metres) + " m )");
+    }
+}
+
+// The Revs and Perceived Gear groups take the gear only while the Revs gear is blank; they
+// calculate when the person next leaves one of their own fields.
+void GearChart::HandOverGear() {
+    if (!txtGearInches2.text().empty()) return;
+    const std::string gear = NumberText(values_.gearInches);
+    txtGearInches2.setText(gear);
+    txtActualGear.setText(gear);
+}
+
+void GearChart::UseTyreList(bool tyreList) {
+    cboWheelsize.setLocked(!tyreList);
+    cboWheelsize.setBackground(tyreList ? colours::kInput : colours::kDefault);
+    txtCircumference.setLocked(tyreList);
+    txtCircumference.setBackground(tyreList ? colours::kDefault : colours::kInput);
+}
+
+void GearChart::ClearGearSizes() {
+    for (TextField* field :
+         {&txtChainring, &txtSprocket, static_cast<TextField*>(&cboWheelsize), &txtGearInches,
+          &txtCircumference, &txtWheelsizeInches, &txtUp1t, &txtDown1t, &txtAltLower, &txtAltHigher,
+          &txtAltLower1up, &txtAltLower1down, &txtAltHigher2up, &txtAltHigher2down}) {
+        field->setText({});
+    }
+    GearChartValues& v = values_;
+    v.wheelCircumference = 0;
+    v.chainring = 0;
+    v.sprocket = 0;
+    v.wheelInches = 0;
+    v.gearInches = 0;
+    v.gearMetres = 0;
+    v.neighbourGears = {};
+}
+
+}  // namespace velomark

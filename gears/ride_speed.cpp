@@ -1,0 +1,130 @@
+// The Speed group (distance, time and speed, any two giving the third) and the Conversions
+// group (miles and kilometres).
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "gears/gear_chart.h"
+#include "gears/gear_rules.h"
+#include "shell/field_rules.h"
+
+namespace velomark {
+
+namespace {
+
+using gears::AsSingle;
+using gears::kKilometresPerMile;
+
+struct TimeSplit {
+    double hours;
+    double minutes;
+    double seconds;
+};
+
+// Whole hours, whole minutes of what is left, and the seconds left after those, so the minutes
+// never show 60. The seconds keep every digit of the Single time (10 at 23 leaves
+// 5.2174072265625).
+TimeSplit SplitSeconds(float time) {
+    const double t = time;
+    double hours = FloorWhole(t / 3600);
+    // What is left after the whole hours, exactly.
+    double rest = std::fmod(t, 3600.0);
+    if (rest < 0) rest += 3600;
+    // A time a hair below a whole hour can round up to one when brought into range.
+    if (rest >= 3600) {
+        rest = 0;
+        hours += 1;
+    }
+    const double minutes = std::min(FloorWhole(rest / 60), 59.0);
+    return {hours, minutes, rest - minutes * 60};
+}
+
+}  // namespace
+
+void GearChart::SolveDistanceTimeSpeed() {
+    const double distance = LeadingNumber(txtDistance.text());
+    const double minutes = LeadingNumber(txtHours.text()) * 60 + LeadingNumber(txtMins.text()) +
+                           LeadingNumber(txtSecs.text()) / 60;
+    const double speed = LeadingNumber(txtSpeed.text());
+    if (distance != 0 && minutes != 0) {
+        ComputeRideSpeed(minutes);
+    } else if (distance != 0 && speed != 0) {
+        ComputeRideTime();
+    } else if (minutes != 0 && speed != 0) {
+        ComputeRideDistance(minutes);
+    }
+    TrimToPattern(txtSpeed, "0.000");
+    TrimToPattern(txtDistance, "0.000");
+}
+
+// A time too short to hold as a Single, or any value beyond the Single range, works out
+// nothing: the fields stay as they are.
+void GearChart::ComputeRideSpeed(double minutes) {
+    GearChartValues& v = values_;
+    // Read like every other field, so "25mi" is a distance of 25.
+    const std::optional<float> distance = AsSingle(LeadingNumber(txtDistance.text()));
+    const std::optional<float> time = AsSingle(minutes);
+    if (!distance || !time || *time == 0) return;
+    v.rideDistance = *distance;
+    v.rideMinutes = *time;
+    v.rideSpeed = static_cast<double>(v.rideDistance) / v.rideMinutes * 60;
+    txtSpeed.setText(NumberText(v.rideSpeed));
+}
+
+void GearChart::ComputeRideTime() {
+    GearChartValues& v = values_;
+    const std::optional<float> distance = AsSingle(LeadingNumber(txtDistance.text()));
+    const double speed = LeadingNumber(txtSpeed.text());
+    if (!distance) return;
+    const std::optional<float> seconds = AsSingle(static_cast<double>(*distance) / speed * 3600);
+    if (!seconds) return;
+    v.rideDistance = *distance;
+    v.rideSpeed = speed;
+    const TimeSplit split = SplitSeconds(*seconds);
+    txtHours.setText(NumberText(static_cast<float>(split.hours)));
+    txtMins.setText(NumberText(static_cast<float>(split.minutes)));
+    txtSecs.setText(NumberText(split.seconds));
+}
+
+void GearChart::ComputeRideDistance(double minutes) {
+    GearChartValues& v = values_;
+    const std::optional<float> time = AsSingle(minutes);
+    const double speed = LeadingNumber(txtSpeed.text());
+    if (!time) return;
+    const std::optional<float> distance = AsSingle(static_cast<double>(*time) * speed / 60);
+    if (!distance) return;
+    v.rideMinutes = *time;
+    v.rideSpeed = speed;
+    v.rideDistance = *distance;
+    txtDistance.setText(NumberText(v.rideDistance));
+}
+
+void GearChart::ConvertKilometres() {
+    txtMiles.setText(NumberText(LeadingNumber(txtKM.text()) / kKilometresPerMile));
+    TrimToPattern(txtMiles, "0.000");
+    TrimToPattern(txtKM, "0.000");
+}
+
+void GearChart::ConvertMiles() {
+    const double kilometres = LeadingNumber(txtMiles.text()) * kKilometresPerMile;
+    if (std::isfinite(kilometres)) txtKM.setText(NumberText(kilometres));
+    TrimToPattern(txtMiles, "0.000");
+    TrimToPattern(txtKM, "0.000");
+}
+
+void GearChart::ClearSpeed() {
+    for (TextField* field : {&txtDistance, &txtHours, &txtMins, &txtSecs, &txtSpeed}) {
+        field->setText({});
+    }
+    values_.rideMinutes = 0;
+    values_.rideDistance = 0;
+    values_.rideSpeed = 0;
+}
+
+void GearChart::ClearConversions() {
+    txtMiles.setText({});
+    txtKM.setText({});
+}
+
+}  // namespace velomark
