@@ -13,10 +13,13 @@ using namespace time_trial_rules;
 
 void TimeTrials::WireActualSpeeds() {
     txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
-    txtSecs25.onLostFocus([this] { LeaveTimedSeconds(txtSecs25, &TimeTrials::CalcSpeed25); });
-    txtSecs50.onLostFocus([this] { LeaveTimedSeconds(txtSecs50, &TimeTrials::CalcSpeed50); });
+    txtSecs25.onLostFocus([this] { LeaveTimedSeconds(txtSecs25, [this] { CalcSpeed25(); }); });
+    txtSecs50.onLostFocus([this] { LeaveTimedSeconds(txtSecs50, [this] { CalcSpeed50(); }); });
     txtSecs100.onLostFocus([this] {
-        LeaveTimedSeconds(txtSecs100, &TimeTrials::CalcSpeed100);
+        LeaveTimedSeconds(txtSecs100, [this] {
+            CalcSpeed100();
+            CalcLadiesBbar();
+        });
         ShowThreeDecimals(txtSpeed100);
     });
     txtHours25.onLostFocus([this] { FillIfEmpty(txtHours25, "0"); });
@@ -57,11 +60,11 @@ void TimeTrials::txtSecs10_LostFocus() {
     FillIfEmpty(txtSecs10, "00");
 }
 
-void TimeTrials::LeaveTimedSeconds(TextField& seconds, void (TimeTrials::*calculate)()) {
+void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate) {
     if (LeadingNumber(seconds.text()) > 59) {
         ShowMessage(kSecondsTooLarge);
     } else {
-        (this->*calculate)();
+        calculate();
     }
     FillIfEmpty(seconds, "00");
 }

@@ -18,11 +18,11 @@ void TimeTrials::WireHandicaps() {
         minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "0"); });
     }
     // The same seconds test as the actual times: the exact value, so 59.2 is refused.
-    txtHSecs10.onLostFocus([this] { LeaveTimedSeconds(txtHSecs10, &TimeTrials::CalcHandicap10); });
-    txtHSecs25.onLostFocus([this] { LeaveTimedSeconds(txtHSecs25, &TimeTrials::CalcHandicap25); });
-    txtHSecs50.onLostFocus([this] { LeaveTimedSeconds(txtHSecs50, &TimeTrials::CalcHandicap50); });
+    txtHSecs10.onLostFocus([this] { LeaveTimedSeconds(txtHSecs10, [this] { CalcHandicap10(); }); });
+    txtHSecs25.onLostFocus([this] { LeaveTimedSeconds(txtHSecs25, [this] { CalcHandicap25(); }); });
+    txtHSecs50.onLostFocus([this] { LeaveTimedSeconds(txtHSecs50, [this] { CalcHandicap50(); }); });
     txtHSecs100.onLostFocus(
-        [this] { LeaveTimedSeconds(txtHSecs100, &TimeTrials::CalcHandicap100); });
+        [this] { LeaveTimedSeconds(txtHSecs100, [this] { CalcHandicap100(); }); });
     txtH12.onLostFocus([this] { CalcHandicap12Hour(); });
 }
 

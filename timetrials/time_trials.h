@@ -114,7 +114,7 @@ class TimeTrials : public CalculatorWindow {
 
     // Actual speeds and BBAR
     void txtSecs10_LostFocus();
-    void LeaveTimedSeconds(TextField& seconds, void (TimeTrials::*calculate)());
+    void LeaveTimedSeconds(TextField& seconds, const Handler& calculate);
     void CheckSecs10();
     void CalcSpeed10();
     void CalcSpeed25();
