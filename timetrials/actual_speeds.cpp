@@ -1,0 +1,178 @@
+// The "Actual Speed" group: speeds from actual times, the average speed and the BBAR speeds.
+
+#include <cstdint>
+#include <optional>
+
+#include "shell/field_rules.h"
+#include "timetrials/time_trial_rules.h"
+#include "timetrials/time_trials.h"
+
+namespace velomark {
+
+using namespace time_trial_rules;
+
+void TimeTrials::WireActualSpeeds() {
+    txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
+    txtSecs25.onLostFocus([this] { LeaveTimedSeconds(txtSecs25, [this] { CalcSpeed25(); }); });
+    txtSecs50.onLostFocus([this] { LeaveTimedSeconds(txtSecs50, [this] { CalcSpeed50(); }); });
+    txtSecs100.onLostFocus([this] {
+        LeaveTimedSeconds(txtSecs100, [this] {
+            CalcSpeed100();
+            CalcLadiesBbar();
+        });
+        ShowThreeDecimals(txtSpeed100);
+    });
+    txtHours25.onLostFocus([this] { FillIfEmpty(txtHours25, "0"); });
+    for (TextField* minutes : {&txtMins25, &txtMins50, &txtMins100}) {
+        minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "00"); });
+    }
+    txt12Dist.onLostFocus([this] {
+        CalcSpeed12Hour();
+        CalcAverageSpeed();
+        CalcMensBbar();
+    });
+
+    txtSpeed10.onChange([this] { MarkRidden(txtSpeed10, txtDirty10); });
+    txtSpeed25.onChange([this] { MarkRidden(txtSpeed25, txtDirty25); });
+    txtSpeed50.onChange([this] { MarkRidden(txtSpeed50, txtDirty50); });
+    txtSpeed100.onChange([this] { MarkRidden(txtSpeed100, txtDirty100); });
+    txt12Speed.onChange([this] { MarkRidden(txt12Speed, txtDirty12); });
+}
+
+void TimeTrials::MarkRidden(const TextField& speed, TextField& dirty) {
+    dirty.setText(LeadingNumber(speed.text()) > 0 ? "1" : "0");
+}
+
+void TimeTrials::txtSecs10_LostFocus() {
+    const double entered = LeadingNumber(txtSecs10.text());
+    if (const auto whole = RoundHalfEven<std::int16_t>(entered)) {
+        values_.enteredSecs10 = *whole;
+        CheckSecs10();
+    } else if (entered > 0) {
+        // Too large even for a whole number of seconds: as wrong as 60.
+        ShowMessage(kSecondsTooLarge);
+        values_.secs10Valid = false;
+    } else {
+        // Far below zero, yet below 60: the time's own total decides.
+        values_.secs10Valid = true;
+    }
+    CalcSpeed10();
+    FillIfEmpty(txtSecs10, "00");
+}
+
+void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate) {
+    if (LeadingNumber(seconds.text()) > 59) {
+        ShowMessage(kSecondsTooLarge);
+    } else {
+        calculate();
+    }
+    FillIfEmpty(seconds, "00");
+}
+
+void TimeTrials::CheckSecs10() {
+    if (values_.enteredSecs10 > 59) {
+        ShowMessage(kSecondsTooLarge);
+        values_.secs10Valid = false;
+    } else {
+        values_.secs10Valid = true;
+    }
+}
+
+void TimeTrials::CalcSpeed10() {
+    if (!values_.secs10Valid) return;
+    const std::optional<std::int32_t> total =
+        WholeSeconds(TimeInSeconds(nullptr, txtMins10, txtSecs10));
+    if (!total) {
+        ShowMessage(kTimeTooLong);
+        return;
+    }
+    values_.actualSecs10 = *total;
+    if (values_.actualSecs10 > 0) {
+        txtSpeed10.setText(NumberText(10.0 / values_.actualSecs10 * 3600));
+    }
+    ShowThreeDecimals(txtSpeed10);
+    if (LeadingNumber(txtSpeed10.text()) > 0) FillIfEmpty(txtSecs10, "00");
+    CalcAverageSpeed();
+}
+
+void TimeTrials::CalcSpeed25() {
+    if (!CalcTimedSpeed({25, txtHours25, txtMins25, txtSecs25, txtSpeed25, values_.actualSecs25}))
+        return;
+    CalcAverageSpeed();
+    CalcLadiesBbar();
+}
+
+void TimeTrials::CalcSpeed50() {
+    if (!CalcTimedSpeed({50, txtHours50, txtMins50, txtSecs50, txtSpeed50, values_.actualSecs50}))
+        return;
+    CalcAverageSpeed();
+    CalcMensBbar();
+    CalcLadiesBbar();
+}
+
+void TimeTrials::CalcSpeed100() {
+    if (!CalcTimedSpeed(
+            {100, txtHours100, txtMins100, txtSecs100, txtSpeed100, values_.actualSecs100}))
+        return;
+    CalcAverageSpeed();
+    CalcMensBbar();
+    CalcLadiesBbar();
+}
+
+// The row's speed from its time; false when the time is refused and nothing has changed.
+bool TimeTrials::CalcTimedSpeed(const ActualRow& row) {
+    const std::optional<std::int32_t> total =
+        WholeSeconds(TimeInSeconds(&row.hours, row.minutes, row.seconds));
+    if (!total) {
+        ShowMessage(kTimeTooLong);
+        return false;
+    }
+    row.actualSecs = *total;
+    // A total not above 0 leaves the earlier speed standing.
+    if (row.actualSecs > 0) row.speed.setText(NumberText(row.miles / row.actualSecs * 3600));
+    ShowThreeDecimals(row.speed);
+    if (LeadingNumber(row.speed.text()) > 0) {
+        FillIfEmpty(row.seconds, "00");
+        FillIfEmpty(row.minutes, "00");
+    }
+    return true;
+}
+
+void TimeTrials::CalcSpeed12Hour() {
+    if (!txt12Dist.text().empty()) {
+        txt12Speed.setText(NumberText(LeadingNumber(txt12Dist.text()) / 12));
+    } else {
+        txt12Speed.setText({});
+    }
+    ShowThreeDecimals(txt12Speed);
+    CalcAverageSpeed();
+    CalcMensBbar();
+}
+
+void TimeTrials::CalcAverageSpeed() {
+    const double sum = LeadingNumber(txtSpeed10.text()) + LeadingNumber(txtSpeed25.text()) +
+                       LeadingNumber(txtSpeed50.text()) + LeadingNumber(txtSpeed100.text()) +
+                       LeadingNumber(txt12Speed.text());
+    if (sum > 0) {
+        const double ridden = LeadingNumber(txtDirty10.text()) + LeadingNumber(txtDirty25.text()) +
+                              LeadingNumber(txtDirty50.text()) + LeadingNumber(txtDirty100.text()) +
+                              LeadingNumber(txtDirty12.text());
+        // A speed above 0 always marks its distance, so this holds; it guards the division.
+        if (ridden > 0) txtAvSpeed.setText(NumberText(sum / ridden));
+    }
+    ShowThreeDecimals(txtAvSpeed);
+}
+
+void TimeTrials::CalcMensBbar() {
+    WriteSpeed(txtMensBBAR, (LeadingNumber(txtSpeed50.text()) + LeadingNumber(txtSpeed100.text()) +
+                             LeadingNumber(txt12Speed.text())) /
+                                3);
+}
+
+void TimeTrials::CalcLadiesBbar() {
+    WriteSpeed(txtLadiesBBAR, (LeadingNumber(txtSpeed25.text()) + LeadingNumber(txtSpeed50.text()) +
+                               LeadingNumber(txtSpeed100.text())) /
+                                  3);
+}
+
+}  // namespace velomark

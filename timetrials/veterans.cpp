@@ -1,0 +1,220 @@
+// The "Vets Standards" group: the rider's age on each event date, and the margins against the
+// standards typed in, with the Vets 3 Dist and Vets BAR results.
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "shell/field_rules.h"
+#include "timetrials/time_trial_rules.h"
+#include "timetrials/time_trials.h"
+
+namespace velomark {
+
+using namespace time_trial_rules;
+
+namespace {
+
+constexpr const char* kDatePattern = "dd/mm/yyyy";
+
+std::optional<std::int32_t> FitsLong(std::int64_t value) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+// A combined margin as minutes:seconds with no leading zeros; a negative one carries its sign
+// in front of the minutes and seconds of its size (-90 s shows -1:30).
+std::string MarginText(std::int32_t margin) {
+    const std::int64_t size = margin < 0 ? -std::int64_t{margin} : margin;
+    std::string text = margin < 0 ? "-" : "";
+    text += std::to_string(size / 60) + ":" + std::to_string(size % 60);
+    return text;
+}
+
+}  // namespace
+
+void TimeTrials::WireVeterans() {
+    txtDob.onLostFocus([this] { txtDob_LostFocus(); });
+    txtEventDate10.onLostFocus([this] { LeaveEventDate(txtEventDate10, txtAge10); });
+    txtEventDate25.onLostFocus([this] { LeaveEventDate(txtEventDate25, txtAge25); });
+    txtEventDate50.onLostFocus([this] { LeaveEventDate(txtEventDate50, txtAge50); });
+    txtEventDate100.onLostFocus([this] { LeaveEventDate(txtEventDate100, txtAge100); });
+    txtEventDate12.onLostFocus([this] { LeaveEventDate(txtEventDate12, txtAge12); });
+
+    txtStd10Secs.onLostFocus([this] { CalcVetsStandard10(); });
+    txtStd25Secs.onLostFocus([this] {
+        CalcVetsStandard25();
+        CalcVetsResults();
+    });
+    txtStd50Secs.onLostFocus([this] {
+        CalcVetsStandard50();
+        CalcVetsResults();
+    });
+    txtStd100Secs.onLostFocus([this] {
+        CalcVetsStandard100();
+        CalcVetsResults();
+    });
+    txtStd12Dist.onLostFocus([this] {
+        CalcVetsStandard12Hour();
+        CalcVetsResults();
+    });
+}
+
+void TimeTrials::txtDob_LostFocus() {
+    if (txtDob.text().empty()) return;
+    txtDob.setText(FormatPattern(txtDob.text(), kDatePattern));
+    const std::optional<Date> birth = DateFromText(txtDob.text());
+    if (!birth) {
+        // The ages no longer belong to the date of birth shown.
+        ShowMessage(kDateAsked);
+        for (TextField* age : {&txtAge10, &txtAge25, &txtAge50, &txtAge100, &txtAge12}) {
+            age->setText({});
+        }
+        return;
+    }
+    values_.birthDate = *birth;
+    values_.birthDateEntered = true;
+    RecalcAllAges();
+}
+
+void TimeTrials::LeaveEventDate(TextField& eventDate, TextField& age) {
+    eventDate.setText(FormatPattern(eventDate.text(), kDatePattern));
+    if (!eventDate.text().empty()) ShowAgeOnEventDate(eventDate, age);
+}
+
+void TimeTrials::ShowAgeOnEventDate(TextField& eventDate, TextField& age) {
+    const std::optional<Date> date = DateFromText(eventDate.text());
+    if (!date) {
+        ShowMessage(kDateAsked);
+        age.setText({});
+        return;
+    }
+    values_.eventDate = *date;
+    // No age can be counted from a date of birth nobody has entered.
+    if (!values_.birthDateEntered) return;
+    CalcAgeOnEventDate();
+    age.setText(NumberText(values_.ageYears));
+}
+
+void TimeTrials::CalcAgeOnEventDate() {
+    TimeTrialsValues& v = values_;
+    // Dates read from a field have years of at most four digits, which fit an Integer.
+    v.birthYear = static_cast<std::int16_t>(v.birthDate.year);
+    v.birthMonth = static_cast<std::int16_t>(v.birthDate.month);
+    v.birthDay = static_cast<std::int16_t>(v.birthDate.day);
+    v.eventYear = static_cast<std::int16_t>(v.eventDate.year);
+    v.eventMonth = static_cast<std::int16_t>(v.eventDate.month);
+    v.eventDay = static_cast<std::int16_t>(v.eventDate.day);
+    // The birthday counts from the day itself.
+    const bool hadBirthday =
+        v.eventMonth > v.birthMonth || (v.eventMonth == v.birthMonth && v.eventDay >= v.birthDay);
+    v.ageYears = static_cast<std::int16_t>(v.eventYear - v.birthYear - (hadBirthday ? 0 : 1));
+}
+
+void TimeTrials::RecalcAllAges() {
+    LeaveEventDate(txtEventDate10, txtAge10);
+    LeaveEventDate(txtEventDate25, txtAge25);
+    LeaveEventDate(txtEventDate50, txtAge50);
+    LeaveEventDate(txtEventDate100, txtAge100);
+    LeaveEventDate(txtEventDate12, txtAge12);
+}
+
+void TimeTrials::CalcVetsStandard10() {
+    CalcVetsStandardRow({10, nullptr, txtStd10Mins, txtStd10Secs, txt10MinsPlus, txt10SecsPlus,
+                         txtStdSpeed10, txtDiff10, txtSpeed10, values_.stdSecs10,
+                         values_.plusSecs10, values_.actualSecs10});
+}
+
+void TimeTrials::CalcVetsStandard25() {
+    CalcVetsStandardRow({25, &txtStd25Hours, txtStd25Mins, txtStd25Secs, txt25MinsPlus,
+                         txt25SecsPlus, txtStdSpeed25, txtDiff25, txtSpeed25, values_.stdSecs25,
+                         values_.plusSecs25, values_.actualSecs25});
+}
+
+void TimeTrials::CalcVetsStandard50() {
+    CalcVetsStandardRow({50, &txtStd50Hours, txtStd50Mins, txtStd50Secs, txt50MinsPlus,
+                         txt50SecsPlus, txtStdSpeed50, txtDiff50, txtSpeed50, values_.stdSecs50,
+                         values_.plusSecs50, values_.actualSecs50});
+}
+
+void TimeTrials::CalcVetsStandard100() {
+    CalcVetsStandardRow({100, &txtStd100Hours, txtStd100Mins, txtStd100Secs, txt100MinsPlus,
+                         txt100SecsPlus, txtStdSpeed100, txtDiff100, txtSpeed100,
+                         values_.stdSecs100, values_.plusSecs100, values_.actualSecs100});
+}
+
+void TimeTrials::CalcVetsStandardRow(const StandardRow& row) {
+    const std::optional<std::int32_t> standard =
+        WholeSeconds(TimeInSeconds(row.hours, row.minutes, row.seconds));
+    // Only a standard far below zero can put the margin outside a Long.
+    const std::optional<std::int32_t> margin =
+        standard ? FitsLong(std::int64_t{*standard} - row.actualSecs) : std::nullopt;
+    if (!margin) {
+        ShowMessage(kStandardTooLong);
+        return;
+    }
+    row.stdSecs = *standard;
+    row.plusSecs = *margin;
+
+    // Minutes and seconds both carry the margin's sign: -90 s is -1 and -30.
+    row.plusMinutes.setText(NumberText(static_cast<std::int32_t>(row.plusSecs / 60)));
+    row.plusSeconds.setText(NumberText(static_cast<std::int32_t>(row.plusSecs % 60)));
+
+    if (row.stdSecs < 1) return;
+    row.standardSpeed.setText(NumberText(row.miles / row.stdSecs * 3600));
+    row.difference.setText(NumberText(LeadingNumber(row.actualSpeed.text()) -
+                                      LeadingNumber(row.standardSpeed.text())));
+    ShowThreeDecimals(row.standardSpeed);
+    ShowThreeDecimals(row.difference);
+}
+
+void TimeTrials::CalcVetsStandard12Hour() {
+    if (txtStd12Dist.text().empty()) {
+        txtStdSpeed12.setText({});
+        return;
+    }
+    const double standard = LeadingNumber(txtStd12Dist.text());
+    const double plus = LeadingNumber(txt12Dist.text()) - standard;
+    if (!std::isfinite(plus)) {
+        ShowMessage(kDistanceTooLarge);
+        return;
+    }
+    txtStdSpeed12.setText(NumberText(standard / 12));
+    txt12DistPlus.setText(NumberText(plus));
+    txtDiff12.setText(
+        NumberText(LeadingNumber(txt12Speed.text()) - LeadingNumber(txtStdSpeed12.text())));
+    ShowThreeDecimals(txtStdSpeed12);
+    ShowThreeDecimals(txtDiff12);
+}
+
+void TimeTrials::CalcVetsResults() {
+    const TimeTrialsValues& v = values_;
+    const bool threeStandards = LeadingNumber(txtStdSpeed100.text()) > 0 &&
+                                LeadingNumber(txtStdSpeed50.text()) > 0 &&
+                                LeadingNumber(txtStdSpeed25.text()) > 0;
+    if (threeStandards) {
+        const std::optional<std::int32_t> margin =
+            FitsLong((std::int64_t{v.stdSecs100} + v.stdSecs50 + v.stdSecs25) -
+                     (std::int64_t{v.actualSecs100} + v.actualSecs50 + v.actualSecs25));
+        if (margin) {
+            values_.plusSecs3Dist = *margin;
+            values_.vets3DistText = MarginText(*margin);
+            txtShortBar.setText(values_.vets3DistText);
+        } else {
+            ShowMessage(kStandardsTogetherTooLong);
+        }
+    }
+    if (threeStandards && LeadingNumber(txtStdSpeed12.text()) > 0) {
+        WriteSpeed(txtLongBar,
+                   (LeadingNumber(txtDiff25.text()) + LeadingNumber(txtDiff50.text()) +
+                    LeadingNumber(txtDiff100.text()) + LeadingNumber(txtDiff12.text())) /
+                       4);
+    }
+}
+
+}  // namespace velomark
