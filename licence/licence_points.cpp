@@ -138,12 +138,12 @@ void LicencePoints::cboEventClassification_Update() {
     if (cboEventClassification.text().empty()) return;
     txtPoints.setText({});
     txtPointsBand.setText({});
-    // Every option goes off before the update, so that an option chosen earlier cannot set the
-    // band of a text that is no classification.
-    for (OptionGroup group : {OptionGroup::Road, OptionGroup::Track, OptionGroup::Youth}) {
-        TurnOffOptions(group);
-    }
+    // A track or youth option still decides for a text that is no classification, and only
+    // then goes off.
+    TurnOffOptions(OptionGroup::Road);
     UpdateClassification();
+    TurnOffOptions(OptionGroup::Track);
+    TurnOffOptions(OptionGroup::Youth);
 }
 
 void LicencePoints::Option_Click(const EventOption& option) {
