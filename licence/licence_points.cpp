@@ -234,7 +234,6 @@ void LicencePoints::UpdatePoints() {
     const double distance = LeadingNumber(txtDistance.text());
     if (txtDistance.enabled() && distance == 0) {
         // A distance or time is needed and missing: no position can be scored yet.
-        Label3.setEnabled(false);
         txtPosition.setEnabled(false);
         txtPosition.setBackground(colours::kDefault);
         txtPoints.setText({});
