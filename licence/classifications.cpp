@@ -8,8 +8,10 @@ namespace {
 
 constexpr DistanceEntry kKilometres{DistanceUnit::Kilometres, true};
 constexpr DistanceEntry kMinutes{DistanceUnit::Minutes, true};
-// Go Race and Time Trials are timed events whose bands stand without a time.
+// Go Race and Time Trials are timed events whose bands stand without a time; a time trial
+// only sets the field aside, keeping its caption and text.
 constexpr DistanceEntry kNoTime{DistanceUnit::Minutes, false};
+constexpr DistanceEntry kSetAside{std::nullopt, false, true};
 
 // Band refinements, race limits and descriptions of the classifications, in list order.
 constexpr std::array kClassifications = {
@@ -83,7 +85,7 @@ constexpr std::array kClassifications = {
                         "Go Race - open to 4th cats, B.C. members without racing licences and "
                         "non-members. Max time shall be 90 minutes.",
                         0, kNoTime, std::nullopt, 0, 90},
-    EventClassification{"Time Trials", "As per Regional C+ or Regional C events.", 6, kNoTime,
+    EventClassification{"Time Trials", "As per Regional C+ or Regional C events.", 6, kSetAside,
                         std::nullopt},
 };
 

@@ -14,8 +14,12 @@ namespace velomark {
 enum class DistanceUnit { Kilometres, Minutes };
 
 struct DistanceEntry {
-    DistanceUnit unit;
+    // The caption of the field; none leaves the caption as it is.
+    std::optional<DistanceUnit> unit;
     bool needed;
+    // An entry that is not needed is emptied and its caption disabled, unless it is only set
+    // aside: then the field is disabled and keeps its text.
+    bool setAside = false;
 };
 
 // One event classification of the list: its description, the band it gives, the entry its band

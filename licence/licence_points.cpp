@@ -192,14 +192,16 @@ void LicencePoints::UpdateClassification() {
 }
 
 void LicencePoints::PrepareDistanceEntry(DistanceEntry entry) {
-    Label1.setCaption(entry.unit == DistanceUnit::Minutes ? kTimeCaption : kDistanceCaption);
-    Label1.setEnabled(entry.needed);
+    if (entry.unit) {
+        Label1.setCaption(*entry.unit == DistanceUnit::Minutes ? kTimeCaption : kDistanceCaption);
+    }
+    Label1.setEnabled(entry.needed || entry.setAside);
     txtDistance.setEnabled(entry.needed);
     if (entry.needed) {
         txtDistance.setBackground(colours::kLightRed);
         return;
     }
-    txtDistance.setText({});
+    if (!entry.setAside) txtDistance.setText({});
     txtDistance.setBackground(colours::kDefault);
     // A band that needs no distance is ready for a position at once.
     EnablePosition();
