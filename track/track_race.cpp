@@ -158,11 +158,17 @@ bool Track::ShowSecondsPerLap() {
 
 void Track::ShowFirstLap() {
     TrackValues& v = values_;
-    const auto remainder =
-        ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
+    auto remainder = ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
     if (!remainder) {
         ShowMessage(kTooLarge);
         return;
+    }
+    // The whole laps are counted from the distance as the field shows it, to a tenth of a
+    // metre: a race a little more than the tolerance short of a whole number of laps can read
+    // as that number. The race then has one full lap fewer and a near-full part lap first.
+    if (v.WholeLaps > 0 && *remainder < 0 && !IsNoDistance(*remainder)) {
+        --v.WholeLaps;
+        remainder = ToSingle(static_cast<double>(*remainder) + v.TrackSize);
     }
     // What is left over is ridden first; nothing left over means a full first lap.
     v.FirstLapDistance = IsNoDistance(*remainder) ? v.TrackSize : *remainder;
