@@ -108,9 +108,10 @@ void Track::txtTargSecs_LostFocus() {
     // The whole laps come from the fields as they read now. A race too long to count leaves
     // everything as it was.
     const double size = LeadingNumber(txtTrackSize.text());
+    const double distance = LeadingNumber(cboRaceDistance.text());
     std::optional<std::int16_t> wholeLaps;
-    if (size > 0) {
-        const LapSplit split = SplitLaps(LeadingNumber(cboRaceDistance.text()) / size, size);
+    if (size > 0 && distance > 0) {
+        const LapSplit split = SplitLaps(distance / size, size);
         wholeLaps = RoundHalfEven<std::int16_t>(split.completeLaps);
         if (!wholeLaps) {
             ShowMessage(kRaceTooLong);
@@ -118,8 +119,14 @@ void Track::txtTargSecs_LostFocus() {
         }
     }
     if (!ShowSecondsPerLap()) return;
-    if (!wholeLaps || values_.TrackSize <= 0) {
+    if (size <= 0 || values_.TrackSize <= 0) {
         ShowMessage(kSizeMissing);
+        return;
+    }
+    // A distance that reads as nothing counts no laps, which would make the first lap the
+    // whole of the last race distance.
+    if (!wholeLaps) {
+        ShowMessage(kDistanceMissing);
         return;
     }
     values_.WholeLaps = *wholeLaps;
