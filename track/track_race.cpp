@@ -108,9 +108,10 @@ void Track::txtTargSecs_LostFocus() {
     // The whole laps come from the fields as they read now. A race too long to count leaves
     // everything as it was.
     const double size = LeadingNumber(txtTrackSize.text());
+    const double distance = LeadingNumber(cboRaceDistance.text());
     std::optional<std::int16_t> wholeLaps;
-    if (size > 0) {
-        const LapSplit split = SplitLaps(LeadingNumber(cboRaceDistance.text()) / size, size);
+    if (size > 0 && distance > 0) {
+        const LapSplit split = SplitLaps(distance / size, size);
         wholeLaps = RoundHalfEven<std::int16_t>(split.completeLaps);
         if (!wholeLaps) {
             ShowMessage(kRaceTooLong);
@@ -118,8 +119,14 @@ void Track::txtTargSecs_LostFocus() {
         }
     }
     if (!ShowSecondsPerLap()) return;
-    if (!wholeLaps || values_.TrackSize <= 0) {
+    if (size <= 0 || values_.TrackSize <= 0) {
         ShowMessage(kSizeMissing);
+        return;
+    }
+    // A distance that reads as nothing counts no laps, which would make the first lap the
+    // whole of the last race distance.
+    if (!wholeLaps) {
+        ShowMessage(kDistanceMissing);
         return;
     }
     values_.WholeLaps = *wholeLaps;
@@ -158,11 +165,17 @@ bool Track::ShowSecondsPerLap() {
 
 void Track::ShowFirstLap() {
     TrackValues& v = values_;
-    const auto remainder =
-        ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
+    auto remainder = ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
     if (!remainder) {
         ShowMessage(kTooLarge);
         return;
+    }
+    // The whole laps are counted from the distance as the field shows it, to a tenth of a
+    // metre: a race a little more than the tolerance short of a whole number of laps can read
+    // as that number. The race then has one full lap fewer and a near-full part lap first.
+    if (v.WholeLaps > 0 && *remainder < 0 && !IsNoDistance(*remainder)) {
+        --v.WholeLaps;
+        remainder = ToSingle(static_cast<double>(*remainder) + v.TrackSize);
     }
     // What is left over is ridden first; nothing left over means a full first lap.
     v.FirstLapDistance = IsNoDistance(*remainder) ? v.TrackSize : *remainder;
