@@ -94,7 +94,13 @@ Track::Track(Application& app, TrackValues& values)
     cboRaceDistance.setItems(
         {"500", "1000", "2000", "3000", "4000", "5000", "8000", "10000", "20000", "40000"});
 
-    cboTrackName.onClick([this] { LookUpTrack(); });
+    cboTrackName.onClick([this] {
+        // Laps worked out on another size of track no longer fit the race: a rider would get a
+        // first lap longer than the track.
+        const std::string sizeBefore = txtTrackSize.text();
+        LookUpTrack();
+        if (txtTrackSize.text() != sizeBefore) values_.RaceLaps = 0;
+    });
     cboTrackName.onLostFocus([this] { LookUpTrack(); });
     cboTrackName.onChange([this] {
         LookUpTrack();
