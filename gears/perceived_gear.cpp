@@ -11,14 +11,12 @@ namespace velomark {
 
 namespace {
 
-using gears::AsSingle;
-
 // Takes the entry when it is above 0; one beyond the Single range is not taken, so the value in
 // use stays.
 void TakePositive(std::string_view text, float& value) {
     const double typed = LeadingNumber(text);
     if (!(typed > 0)) return;
-    if (const std::optional<float> single = AsSingle(typed)) value = *single;
+    if (const std::optional<float> single = ToSingle(typed)) value = *single;
 }
 
 }  // namespace
@@ -34,7 +32,7 @@ void GearChart::ComputePerceivedGear() {
     const double oldCircle = (static_cast<double>(v.oldCrank) + v.oldCrank) * v.pi;
     const double newCircle = (static_cast<double>(v.newCrank) + v.newCrank) * v.pi;
     const double leverPercent = oldCircle / newCircle * 100;
-    const std::optional<float> perceived = AsSingle(v.actualGear * leverPercent / 100);
+    const std::optional<float> perceived = ToSingle(v.actualGear * leverPercent / 100);
     // Beyond the Single range nothing is shown, as when a value is missing.
     if (!perceived) return;
     v.oldCircle = oldCircle;

@@ -12,7 +12,6 @@ namespace velomark {
 
 namespace {
 
-using gears::AsSingle;
 using gears::kKilometresPerMile;
 
 constexpr const char* kRpmRange = "The RPM must be from 1 to 32767";
@@ -56,7 +55,7 @@ void GearChart::SolveRevs() {
 
 void GearChart::SpeedFromGearAndRevs(std::int16_t rpm) {
     GearChartValues& v = values_;
-    const std::optional<float> gear = AsSingle(LeadingNumber(txtGearInches2.text()));
+    const std::optional<float> gear = ToSingle(LeadingNumber(txtGearInches2.text()));
     if (!gear) return;
     v.revsGear = *gear;
     v.revsRpm = rpm;
@@ -68,7 +67,7 @@ void GearChart::SpeedFromGearAndRevs(std::int16_t rpm) {
 
 bool GearChart::RevsFromGearAndSpeed() {
     GearChartValues& v = values_;
-    const std::optional<float> gear = AsSingle(LeadingNumber(txtGearInches2.text()));
+    const std::optional<float> gear = ToSingle(LeadingNumber(txtGearInches2.text()));
     if (!gear) return true;
     const double speed = LeadingNumber(txtSpeedMPH.text());
     // A gear too small for a Single divides by zero here and is refused with the revs.
@@ -89,7 +88,7 @@ bool GearChart::RevsFromGearAndSpeed() {
 void GearChart::GearFromRevsAndSpeed(std::int16_t rpm) {
     GearChartValues& v = values_;
     const double speed = LeadingNumber(txtSpeedMPH.text());
-    const std::optional<float> gear = AsSingle(speed / rpm / v.pi / 60 * 36 * 1760);
+    const std::optional<float> gear = ToSingle(speed / rpm / v.pi / 60 * 36 * 1760);
     if (!gear) return;
     v.revsRpm = rpm;
     v.revsMph = speed;

@@ -13,7 +13,6 @@ namespace velomark {
 
 namespace {
 
-using gears::AsSingle;
 using gears::kKilometresPerMile;
 
 struct TimeSplit {
@@ -63,8 +62,8 @@ void GearChart::SolveDistanceTimeSpeed() {
 void GearChart::ComputeRideSpeed(double minutes) {
     GearChartValues& v = values_;
     // Read like every other field, so "25mi" is a distance of 25.
-    const std::optional<float> distance = AsSingle(LeadingNumber(txtDistance.text()));
-    const std::optional<float> time = AsSingle(minutes);
+    const std::optional<float> distance = ToSingle(LeadingNumber(txtDistance.text()));
+    const std::optional<float> time = ToSingle(minutes);
     if (!distance || !time || *time == 0) return;
     v.rideDistance = *distance;
     v.rideMinutes = *time;
@@ -74,10 +73,10 @@ void GearChart::ComputeRideSpeed(double minutes) {
 
 void GearChart::ComputeRideTime() {
     GearChartValues& v = values_;
-    const std::optional<float> distance = AsSingle(LeadingNumber(txtDistance.text()));
+    const std::optional<float> distance = ToSingle(LeadingNumber(txtDistance.text()));
     const double speed = LeadingNumber(txtSpeed.text());
     if (!distance) return;
-    const std::optional<float> seconds = AsSingle(static_cast<double>(*distance) / speed * 3600);
+    const std::optional<float> seconds = ToSingle(static_cast<double>(*distance) / speed * 3600);
     if (!seconds) return;
     v.rideDistance = *distance;
     v.rideSpeed = speed;
@@ -89,10 +88,10 @@ void GearChart::ComputeRideTime() {
 
 void GearChart::ComputeRideDistance(double minutes) {
     GearChartValues& v = values_;
-    const std::optional<float> time = AsSingle(minutes);
+    const std::optional<float> time = ToSingle(minutes);
     const double speed = LeadingNumber(txtSpeed.text());
     if (!time) return;
-    const std::optional<float> distance = AsSingle(static_cast<double>(*time) * speed / 60);
+    const std::optional<float> distance = ToSingle(static_cast<double>(*time) * speed / 60);
     if (!distance) return;
     v.rideMinutes = *time;
     v.rideSpeed = speed;

@@ -25,6 +25,11 @@ std::string FormatPattern(std::string_view text, std::string_view pattern) {
     return value ? FormatPattern(*value, pattern) : std::string(text);
 }
 
+std::optional<float> ToSingle(double value) {
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return std::nullopt;
+    return static_cast<float>(value);
+}
+
 void TrimToPattern(TextField& field, std::string_view pattern) {
     field.setText(NumberText(LeadingNumber(FormatPattern(field.text(), pattern))));
 }

@@ -50,6 +50,10 @@ std::optional<Whole> RoundHalfEven(double value);
 extern template std::optional<std::int16_t> RoundHalfEven<std::int16_t>(double);
 extern template std::optional<std::int32_t> RoundHalfEven<std::int32_t>(double);
 
+// The value kept as a Single, or nothing when it is not a number or lies beyond the Single
+// range: such a value would show as inf.
+std::optional<float> ToSingle(double value);
+
 // The largest whole number not above the value, and the whole part toward zero.
 double FloorWhole(double value);
 float FloorWhole(float value);

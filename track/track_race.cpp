@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "shell/field_rules.h"
-#include "track/single.h"
 #include "track/track.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"

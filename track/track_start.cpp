@@ -7,7 +7,6 @@
 
 #include "shell/field_rules.h"
 #include "track/minutes_seconds.h"
-#include "track/single.h"
 #include "track/track.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
