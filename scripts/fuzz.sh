@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Fuzzes every window for a bounded time, one window after another:
+#   scripts/fuzz.sh [SECONDS] [WINDOW...]      e.g. scripts/fuzz.sh 60, scripts/fuzz.sh 600 frmRoad
+# Each window starts from its saved corpus (tests/fuzz/corpus/<window>/); new inputs go to
+# build/fuzz/work/<window>/, findings to build/fuzz/findings/<window>/, libFuzzer's output to
+# build/fuzz/logs/<window>.log. With FUZZ_SAVE=1 the inputs that reach new code are merged into
+# the saved corpus. Fails when any window has a finding.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-60}"
+shift || true
+windows=("$@")
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target velomark_fuzzers -j 2
+
+found=()
+for fuzzer in build/fuzz/fuzz/*_fuzzer; do
+    window="$(basename "$fuzzer" _fuzzer)"
+    if [ ${#windows[@]} -gt 0 ] && [[ ! " ${windows[*]} " =~ " ${window} " ]]; then
+        continue
+    fi
+    corpus="tests/fuzz/corpus/$window"
+    work="build/fuzz/work/$window"
+    findings="build/fuzz/findings/$window"
+    log="build/fuzz/logs/$window.log"
+    mkdir -p "$corpus" "$work" "$findings" "$(dirname "$log")"
+    echo "== $window: ${seconds}s"
+    # One process at a time: the machine's cores are shared.
+    if "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+        -artifact_prefix="$findings/" "$work" "$corpus" >"$log" 2>&1; then
+        grep -E '^#[0-9]+ +DONE' "$log" | tail -1 || true
+        grep -E 'stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
+        if [ "${FUZZ_SAVE:-0}" = 1 ]; then
+            "$fuzzer" -merge=1 "$corpus" "$work" >>"$log" 2>&1
+            echo "saved corpus: $(find "$corpus" -type f | wc -l) inputs"
+        fi
+    else
+        echo "FINDING in $window: see $log and $findings/"
+        grep -A 40 -E '^(frm[A-Za-z]+:|==[0-9]+==ERROR|.*runtime error)' "$log" | head -60 || true
+        found+=("$window")
+    fi
+done
+
+if [ ${#found[@]} -gt 0 ]; then
+    echo "findings in: ${found[*]}"
+    exit 1
+fi
+echo "no findings"
