@@ -34,21 +34,31 @@ double ThreadCpuMs() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// A text as a scenario line would give it, long runs of one character shortened.
+// A text as a person would read it out: quoted, long runs of one character counted.
 std::string Shown(const std::string& text) {
-    std::string shown = "\"";
+    std::string shown;
+    std::string plain;
+    const auto flushPlain = [&] {
+        if (plain.empty()) return;
+        if (!shown.empty()) shown += " + ";
+        shown += "\"" + plain + "\"";
+        plain.clear();
+    };
     for (std::size_t i = 0; i < text.size();) {
         std::size_t run = 1;
         while (i + run < text.size() && text[i + run] == text[i])
             ++run;
         if (run > 8) {
-            shown += "\" + " + std::to_string(run) + " x '" + text[i] + "' + \"";
+            flushPlain();
+            if (!shown.empty()) shown += " + ";
+            shown += std::to_string(run) + " x '" + text[i] + "'";
         } else {
-            shown.append(text, i, run);
+            plain.append(text, i, run);
         }
         i += run;
     }
-    return shown + "\"";
+    flushPlain();
+    return shown.empty() ? "\"\"" : shown;
 }
 
 bool IsField(const Control& control) {
