@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <string>
 
 #include "shell/application.h"
+#include "shell/field_rules.h"
 #include "shell/recording_platform.h"
 
 namespace velomark::fuzz {
@@ -27,6 +29,20 @@ TEST(ResultTexts, ReadBackAsNumbersTimesOrDates) {
     for (const char* text : {"1:", ":", "abc", "1e999", "12 laps", "1::2"}) {
         EXPECT_FALSE(ReadsAsFiniteNumber(text)) << text;
     }
+}
+
+double heardNonFinite = 0;
+
+TEST(NonFiniteListener, HearsEveryInfOrNanThatANumberTextShowsAsZero) {
+    SetNonFiniteListener([](double value) { heardNonFinite = value; });
+    EXPECT_EQ(NumberText(12.5f), "12.5");
+    EXPECT_EQ(heardNonFinite, 0.0);
+    EXPECT_EQ(NumberText(std::numeric_limits<float>::infinity()), "0");
+    EXPECT_EQ(heardNonFinite, std::numeric_limits<double>::infinity());
+    heardNonFinite = 0;
+    EXPECT_EQ(FormatPattern(-std::numeric_limits<double>::infinity(), "0.0"), "0.0");
+    EXPECT_EQ(heardNonFinite, -std::numeric_limits<double>::infinity());
+    SetNonFiniteListener(nullptr);
 }
 
 constexpr std::array<const char*, 1> kOwnMessages = {"Please enter a distance"};

@@ -13,6 +13,7 @@
 #include "fuzz/action_input.h"
 #include "fuzz/invariants.h"
 #include "shell/application.h"
+#include "shell/field_rules.h"
 #include "shell/main_menu.h"
 #include "shell/recording_platform.h"
 
@@ -27,6 +28,13 @@ constexpr int kMaxActions = 300;
 // Days that catch out date arithmetic: a leap day, the last and first days of a year.
 constexpr std::array<Date, 4> kTodays = {Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1},
                                          Date{2024, 6, 15}};
+
+// Set when a calculation hands inf or nan to a number text, which would show it as 0.
+bool nonFiniteShown = false;
+
+void NoteNonFinite(double) {
+    nonFiniteShown = true;
+}
 
 double ThreadCpuMs() {
     timespec now{};
@@ -100,6 +108,8 @@ class Session {
     explicit Session(const WindowProfile& profile)
         : profile_(profile), app_(platform_), invariants_(profile, platform_) {
         RegisterCalculators(app_);
+        nonFiniteShown = false;
+        SetNonFiniteListener(&NoteNonFinite);
         traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
     }
 
@@ -228,6 +238,7 @@ class Session {
     }
 
     void verify() {
+        if (nonFiniteShown) fail("a calculation wrote inf or nan as a number text (shown as 0)");
         if (app_.ended()) return;
         if (const Form* shown = window()) {
             const std::string breach = invariants_.check(*shown);
