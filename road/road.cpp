@@ -7,18 +7,16 @@
 #include <vector>
 
 #include "road/circuit_directory.h"
+#include "road/road_messages.h"
 #include "shell/field_rules.h"
 
 namespace velomark {
 
+using namespace road_messages;
+
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
-constexpr const char* kRidingTimeTooLong =
-    "The riding time is too long to work out: please check the distance and the speed";
-constexpr const char* kStartTimeTooLong =
-    "The start time is too long to work out: please check the start time";
-constexpr const char* kNumberTooLarge = "That number is too large to work out laps from";
 
 FrameNames Frame() {
     return {};
@@ -220,7 +218,7 @@ void Road::RelateCircuitLaps() {
         v.CircuitRaceDistance = distance;
     } else if (v.CircuitLength <= 0) {
         // A negative length is no more usable than a missing one.
-        ShowMessage("Please enter the size of the Circuit");
+        ShowMessage(kCircuitSizeMissing);
     }
     if (!std::isfinite(v.CircuitRaceDistance) || !std::isfinite(v.CircuitRaceLaps)) {
         ShowMessage(kNumberTooLarge);

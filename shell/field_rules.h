@@ -32,6 +32,11 @@ std::string NumberText(double value);
 std::string NumberText(std::int16_t value);
 std::string NumberText(std::int32_t value);
 
+// NumberText and FormatPattern show inf and nan as 0, so a calculation that skipped its guard
+// would go unseen; the listener, when set, hears of every such number (the fuzz harness sets it).
+using NonFiniteListener = void (*)(double value);
+void SetNonFiniteListener(NonFiniteListener listener);
+
 // The number rounded half away from zero to the pattern's decimals ("0", "0.0" ... "0.0000"),
 // judged on the digits a person sees (7 significant for a Single, 15 for a Double).
 std::string FormatPattern(float value, std::string_view pattern);

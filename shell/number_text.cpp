@@ -31,10 +31,16 @@ void StripTrailingZeros(Decimal& d) {
     if (d.digits.empty()) d = Decimal{};
 }
 
+NonFiniteListener nonFiniteListener = nullptr;
+
 // The exact value of a finite double; a double has at most 767 significant decimal digits.
 Decimal ExactDecimal(double value) {
     Decimal d;
-    if (!std::isfinite(value) || value == 0.0) return d;
+    if (!std::isfinite(value)) {
+        if (nonFiniteListener) nonFiniteListener(value);
+        return d;
+    }
+    if (value == 0.0) return d;
     char buffer[900];
     std::snprintf(buffer, sizeof buffer, "%.800e", value);
     std::string_view text(buffer);
@@ -141,6 +147,10 @@ std::string PatternText(double value, int significant, std::string_view pattern)
 }
 
 }  // namespace
+
+void SetNonFiniteListener(NonFiniteListener listener) {
+    nonFiniteListener = listener;
+}
 
 // A field never receives inf or nan (the calculations refuse such results before writing), so
 // these show as 0 rather than as a text no field could read back.

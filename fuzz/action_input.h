@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace velomark::fuzz {
+
+// The fuzzer's bytes read as a person's choices: which action, which control, what text. Reading
+// past the end gives zeros, so every input, however short, is a whole session.
+class ActionInput {
+  public:
+    ActionInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    bool exhausted() const { return position_ >= size_; }
+    std::uint8_t byte();
+    // An index below count (count > 0).
+    std::size_t choose(std::size_t count);
+    // A text such as a person might type or paste: digits, points, signs, exponents, blanks,
+    // letters, "/" and ":", very long digit runs and numbers at the ends of the Double range.
+    std::string text();
+    // One character a person might press on its own.
+    char key();
+
+  private:
+    void appendToken(std::string& text);
+
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+    // Keeps one input's typing bounded however its bytes run.
+    std::size_t charactersLeft_ = 6000;
+};
+
+}  // namespace velomark::fuzz

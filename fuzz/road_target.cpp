@@ -1,0 +1,5 @@
+#include "fuzz/window_fuzzer.h"
+#include "road/road.h"
+#include "road/road_messages.h"
+
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::Road::kName, velomark::road_messages::kAll)

@@ -1,0 +1,274 @@
+#include "fuzz/window_fuzzer.h"
+
+#include <time.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/calculators.h"
+#include "fuzz/action_input.h"
+#include "fuzz/invariants.h"
+#include "shell/application.h"
+#include "shell/field_rules.h"
+#include "shell/main_menu.h"
+#include "shell/recording_platform.h"
+
+namespace velomark::fuzz {
+
+namespace {
+
+// No single action of a person may keep the window busy longer than this.
+constexpr double kActionLimitMs = 50.0;
+constexpr int kMaxActions = 300;
+
+// Days that catch out date arithmetic: a leap day, the last and first days of a year.
+constexpr std::array<Date, 4> kTodays = {Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1},
+                                         Date{2024, 6, 15}};
+
+// Set when a calculation hands inf or nan to a number text, which would show it as 0.
+bool nonFiniteShown = false;
+
+void NoteNonFinite(double) {
+    nonFiniteShown = true;
+}
+
+double ThreadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// A text as a person would read it out: quoted, long runs of one character counted.
+std::string Shown(const std::string& text) {
+    std::string shown;
+    std::string plain;
+    const auto flushPlain = [&] {
+        if (plain.empty()) return;
+        if (!shown.empty()) shown += " + ";
+        shown += "\"" + plain + "\"";
+        plain.clear();
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t run = 1;
+        while (i + run < text.size() && text[i + run] == text[i])
+            ++run;
+        if (run > 8) {
+            flushPlain();
+            if (!shown.empty()) shown += " + ";
+            shown += std::to_string(run) + " x '" + text[i] + "'";
+        } else {
+            plain.append(text, i, run);
+        }
+        i += run;
+    }
+    flushPlain();
+    return shown.empty() ? "\"\"" : shown;
+}
+
+bool IsField(const Control& control) {
+    return control.kind() == ControlKind::TextField || control.kind() == ControlKind::ComboBox;
+}
+
+bool CanUse(const Control& control) {
+    return control.enabled() && control.visible();
+}
+
+bool CanTypeInto(const Control& control) {
+    return IsField(control) && CanUse(control) && !static_cast<const TextField&>(control).locked();
+}
+
+bool CanClick(const Control& control) {
+    switch (control.kind()) {
+        case ControlKind::Button:
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
+        case ControlKind::MenuEntry:
+            return CanUse(control);
+        default:
+            return false;
+    }
+}
+
+template <class Wanted>
+std::vector<Control*> ControlsWhere(const Form& window, Wanted wanted) {
+    std::vector<Control*> found;
+    for (Control* control : window.controls()) {
+        if (wanted(*control)) found.push_back(control);
+    }
+    return found;
+}
+
+// One run of the program with the window open, driven by one fuzz input.
+class Session {
+  public:
+    explicit Session(const WindowProfile& profile)
+        : profile_(profile), app_(platform_), invariants_(profile, platform_) {
+        RegisterCalculators(app_);
+        nonFiniteShown = false;
+        SetNonFiniteListener(&NoteNonFinite);
+        traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
+    }
+
+    void run(ActionInput& input) {
+        platform_.setToday(kTodays[input.byte() % kTodays.size()]);
+        app_.open(MainMenu::kName);
+        openWindow();
+        for (int actions = 0; actions < kMaxActions && !input.exhausted(); ++actions) {
+            if (app_.ended()) return;
+            if (!window()) {
+                invariants_.windowUnloaded();
+                openWindow();
+            }
+            act(*window(), input);
+        }
+    }
+
+  private:
+    Form* window() const { return app_.loaded(profile_.window); }
+
+    void openWindow() {
+        auto& menu = static_cast<MainMenu&>(*app_.loaded(MainMenu::kName));
+        Button* opener = menu.buttonOpening(profile_.window);
+        if (opener) {
+            timed("main menu: click " + opener->name(), [&] { menu.click(*opener); });
+        } else {
+            timed(std::string("open ") + profile_.window, [&] { app_.open(profile_.window); });
+        }
+        if (!window()) fail("the window did not open");
+        verify();
+    }
+
+    void act(Form& window, ActionInput& input) {
+        switch (input.byte() % 8) {
+            case 0:
+            case 1:
+                return type(window, input);
+            case 2:
+                return pick(window, input);
+            case 3:
+            case 4:
+                return click(window, input);
+            case 5:
+                timed("leave", [&] { window.leave(); });
+                return verify();
+            case 6: {
+                const auto targets = ControlsWhere(
+                    window, [](const Control& c) { return c.takesFocus() && CanUse(c); });
+                if (targets.empty()) return;
+                Control& target = *targets[input.choose(targets.size())];
+                timed("focus " + target.name(), [&] { window.focus(target); });
+                return verify();
+            }
+            default:
+                return pressKey(window, input.key());
+        }
+    }
+
+    // Typing replaces the whole text, one keystroke at a time; each keystroke is an action.
+    void type(Form& window, ActionInput& input) {
+        const auto fields = ControlsWhere(window, CanTypeInto);
+        if (fields.empty()) return;
+        auto& field = static_cast<TextField&>(*fields[input.choose(fields.size())]);
+        const std::string text = input.text();
+        const std::string first = text.substr(0, 1);
+        invariants_.personEntered(field.name(), first);
+        timed("type " + field.name() + " " + Shown(text), [&] { window.type(field, first); });
+        verify();
+        for (std::size_t i = 1; i < text.size(); ++i) {
+            // A keystroke's handler may have ended the program or taken the focus elsewhere.
+            if (app_.ended() || this->window() != &window || window.focused() != &field) return;
+            invariants_.personEntered(field.name(), field.text() + text[i]);
+            timed("  its keystroke " + std::to_string(i + 1), [&] { window.pressKey(text[i]); });
+            verify();
+            trace_.pop_back();
+        }
+    }
+
+    void pressKey(Form& window, char key) {
+        Control* focused = window.focused();
+        if (focused && CanTypeInto(*focused)) {
+            const auto& field = static_cast<const TextField&>(*focused);
+            invariants_.personEntered(field.name(), field.text() + key);
+        }
+        timed(std::string("key '") + key + "'", [&] { window.pressKey(key); });
+        verify();
+    }
+
+    void pick(Form& window, ActionInput& input) {
+        const auto lists = ControlsWhere(window, [](const Control& c) {
+            return c.kind() == ControlKind::ComboBox && CanTypeInto(c) &&
+                   !static_cast<const ComboBox&>(c).items().empty();
+        });
+        if (lists.empty()) return;
+        auto& list = static_cast<ComboBox&>(*lists[input.choose(lists.size())]);
+        const std::string item = list.items()[input.choose(list.items().size())];
+        invariants_.personEntered(list.name(), item);
+        timed("pick " + list.name() + " " + Shown(item), [&] { window.pick(list, item); });
+        verify();
+    }
+
+    // Main Menu and Exit are clicked like anything else: the window opens again after the one,
+    // and the run ends after the other.
+    void click(Form& window, ActionInput& input) {
+        const auto targets = ControlsWhere(window, CanClick);
+        if (targets.empty()) return;
+        Control& target = *targets[input.choose(targets.size())];
+        timed("click " + target.name(), [&] { window.click(target); });
+        verify();
+    }
+
+    template <class Action>
+    void timed(std::string what, Action action) {
+        if (traceLive_ && what.front() != ' ') std::fprintf(stderr, "%s\n", what.c_str());
+        trace_.push_back(std::move(what));
+        const auto wallStart = std::chrono::steady_clock::now();
+        const double cpuStart = ThreadCpuMs();
+        action();
+        const std::chrono::duration<double, std::milli> wall =
+            std::chrono::steady_clock::now() - wallStart;
+        // A busy machine may pause the program mid-action; only time spent working counts.
+        const double cpu = ThreadCpuMs() - cpuStart;
+        if (wall.count() > kActionLimitMs && cpu > kActionLimitMs) {
+            fail("the last action took " + std::to_string(wall.count()) + " ms");
+        }
+    }
+
+    void verify() {
+        if (nonFiniteShown) fail("a calculation wrote inf or nan as a number text (shown as 0)");
+        if (app_.ended()) return;
+        if (const Form* shown = window()) {
+            const std::string breach = invariants_.check(*shown);
+            if (!breach.empty()) fail(breach);
+        }
+    }
+
+    [[noreturn]] void fail(const std::string& what) {
+        std::fprintf(stderr, "\n%s: %s\nafter these actions:\n", profile_.window, what.c_str());
+        for (const std::string& action : trace_)
+            std::fprintf(stderr, "  %s\n", action.c_str());
+        std::fflush(stderr);
+        std::abort();
+    }
+
+    const WindowProfile& profile_;
+    RecordingPlatform platform_;
+    Application app_;
+    Invariants invariants_;
+    std::vector<std::string> trace_;
+    bool traceLive_ = false;
+};
+
+}  // namespace
+
+int FuzzWindow(const WindowProfile& profile, const std::uint8_t* data, std::size_t size) {
+    ActionInput input(data, size);
+    Session session(profile);
+    session.run(input);
+    return 0;
+}
+
+}  // namespace velomark::fuzz

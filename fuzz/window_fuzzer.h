@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace velomark::fuzz {
+
+// What the fuzzer needs to know about one calculator window beyond its form model.
+struct WindowProfile {
+    // The window's name, as the main menu opens it.
+    const char* window;
+    // Every text the window's message boxes may show; empty until the window's list is given,
+    // and then messages are not checked.
+    std::span<const char* const> messages = {};
+    // Locked fields that show words rather than a number (a category, a date name).
+    std::span<const char* const> wordResults = {};
+};
+
+// Opens the window in a fresh program and plays the input as a person's actions on it, checking
+// after each one that nothing on screen is nonsense; aborts with the actions so far on the
+// first breach.
+int FuzzWindow(const WindowProfile& profile, const std::uint8_t* data, std::size_t size);
+
+}  // namespace velomark::fuzz
+
+// One line per window: the libFuzzer entry point (and the corpus replay's) for that window.
+#define VELOMARK_WINDOW_FUZZ_TARGET(...)                                                \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+        static const velomark::fuzz::WindowProfile profile{__VA_ARGS__};                \
+        return velomark::fuzz::FuzzWindow(profile, data, size);                         \
+    }
