@@ -94,12 +94,16 @@ Road::Road(Application& app, RoadValues& values)
     cboCircuitName.onClick([this] { LookUpCircuit(); });
     cboCircuitName.onLostFocus([this] { LookUpCircuit(); });
     txtRaceDistance.onLostFocus([this] {
-        values_.CircuitRaceDistance = static_cast<float>(LeadingNumber(txtRaceDistance.text()));
+        const std::optional<float> distance = ToSingle(LeadingNumber(txtRaceDistance.text()));
+        if (!distance) return ShowMessage(kNumberTooLarge);
+        values_.CircuitRaceDistance = *distance;
         values_.CircuitRaceLaps = 0;
         RelateCircuitLaps();
     });
     txtRaceLaps.onLostFocus([this] {
-        values_.CircuitRaceLaps = static_cast<float>(LeadingNumber(txtRaceLaps.text()));
+        const std::optional<float> laps = ToSingle(LeadingNumber(txtRaceLaps.text()));
+        if (!laps) return ShowMessage(kNumberTooLarge);
+        values_.CircuitRaceLaps = *laps;
         values_.CircuitRaceDistance = 0;
         RelateCircuitLaps();
     });
@@ -122,8 +126,9 @@ void Road::ScheduleInputChanged() {
 }
 
 void Road::ShowRaceSchedule() {
-    const float distance = static_cast<float>(LeadingNumber(txtSchedDist.text()));
-    const float speed = static_cast<float>(LeadingNumber(txtTargSpeed.text()));
+    const std::optional<float> distance = ToSingle(LeadingNumber(txtSchedDist.text()));
+    const std::optional<float> speed = ToSingle(LeadingNumber(txtTargSpeed.text()));
+    if (!distance || !speed) return ShowMessage(kScheduleNumberTooLarge);
 
     const double startSeconds = LeadingNumber(txtStartHours.text()) * 3600 +
                                 LeadingNumber(txtStartMins.text()) * 60 +
@@ -134,7 +139,7 @@ void Road::ShowRaceSchedule() {
         return;
     }
     // A speed too small for a Single leaves no riding time that can be shown.
-    const float hours = speed > 0 ? distance / speed : INFINITY;
+    const float hours = *speed > 0 ? *distance / *speed : INFINITY;
     const std::optional<std::int32_t> interval =
         std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * 3600.0f) : std::nullopt;
     if (!interval) {
@@ -153,8 +158,8 @@ void Road::ShowRaceSchedule() {
         end = (end % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     }
 
-    values_.SchedDistance = distance;
-    values_.TargetSpeed = speed;
+    values_.SchedDistance = *distance;
+    values_.TargetSpeed = *speed;
     values_.StartTotal = *start;
     values_.IntervalTotal = *interval;
     const Split riding = SplitSeconds(*interval);
@@ -201,10 +206,12 @@ void Road::LookUpCircuit() {
 
 void Road::RelateCircuitLaps() {
     RoadValues& v = values_;
-    v.CircuitLength = static_cast<float>(LeadingNumber(txtCircuitSize.text()));
+    const std::optional<float> length = ToSingle(LeadingNumber(txtCircuitSize.text()));
+    if (!length) return ShowMessage(kNumberTooLarge);
+    v.CircuitLength = *length;
     if (v.CircuitLength > 0 && v.CircuitRaceDistance > 0) {
         const float laps = v.CircuitRaceDistance / v.CircuitLength;
-        if (!std::isfinite(laps) || !std::isfinite(v.CircuitRaceDistance)) {
+        if (!std::isfinite(laps)) {
             ShowMessage(kNumberTooLarge);
             return;
         }
@@ -219,10 +226,6 @@ void Road::RelateCircuitLaps() {
     } else if (v.CircuitLength <= 0) {
         // A negative length is no more usable than a missing one.
         ShowMessage(kCircuitSizeMissing);
-    }
-    if (!std::isfinite(v.CircuitRaceDistance) || !std::isfinite(v.CircuitRaceLaps)) {
-        ShowMessage(kNumberTooLarge);
-        return;
     }
     txtRaceDistance.setText(NumberText(v.CircuitRaceDistance));
     txtRaceLaps.setText(NumberText(v.CircuitRaceLaps));

@@ -9,10 +9,12 @@ inline constexpr const char* kRidingTimeTooLong =
     "The riding time is too long to work out: please check the distance and the speed";
 inline constexpr const char* kStartTimeTooLong =
     "The start time is too long to work out: please check the start time";
+inline constexpr const char* kScheduleNumberTooLarge =
+    "That number is too large to work out a riding time from";
 inline constexpr const char* kNumberTooLarge = "That number is too large to work out laps from";
 inline constexpr const char* kCircuitSizeMissing = "Please enter the size of the Circuit";
 
-inline constexpr std::array kAll = {kRidingTimeTooLong, kStartTimeTooLong, kNumberTooLarge,
-                                    kCircuitSizeMissing};
+inline constexpr std::array kAll = {kRidingTimeTooLong, kStartTimeTooLong, kScheduleNumberTooLarge,
+                                    kNumberTooLarge, kCircuitSizeMissing};
 
 }  // namespace velomark::road_messages

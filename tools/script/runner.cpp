@@ -35,7 +35,7 @@ std::string StateOf(const Control& control) {
 
 class Run {
   public:
-    Run(const Script& script, Driver& driver) : script_(script), driver_(driver) {}
+    explicit Run(Driver& driver) : driver_(driver) {}
 
     void command(const Command& c) {
         const auto& a = c.args;
@@ -269,7 +269,6 @@ class Run {
         if (shown.str() != wanted) throw Failure(wanted + " / " + shown.str());
     }
 
-    const Script& script_;
     Driver& driver_;
     std::size_t checked_ = 0;
 };
@@ -279,7 +278,7 @@ class Run {
 Outcome RunScript(const Script& script, DriverFactory makeDriver) {
     std::unique_ptr<Driver> driver = makeDriver();
     const bool atSplash = !script.commands.empty() && script.commands.front().name == "splash";
-    Run run(script, *driver);
+    Run run(*driver);
     int line = 0;
     try {
         driver->start(atSplash);
