@@ -93,7 +93,7 @@ ControlWidgets MatchControls(const Form& form, QMainWindow& window) {
     }
     std::map<QString, std::vector<QObject*>> named;
     for (QObject* object : window.findChildren<QObject*>()) {
-        if (HasControlPrefix(object->objectName())) named[object->objectName()].push_back(object);
+        if (!object->objectName().isEmpty()) named[object->objectName()].push_back(object);
     }
 
     std::set<QString> controlNames;
@@ -128,7 +128,9 @@ ControlWidgets MatchControls(const Form& form, QMainWindow& window) {
         result.widgets[control] = widget;
     }
     for (const auto& [name, objects] : named) {
-        if (controlNames.count(name) != 0 || name == windowName) continue;
+        if (!HasControlPrefix(name) || controlNames.count(name) != 0 || name == windowName) {
+            continue;
+        }
         result.problems.push_back("the widget " + name.toStdString() + " (" +
                                   objects.front()->metaObject()->className() +
                                   ") is no control of " + form.name());

@@ -92,11 +92,17 @@ std::unique_ptr<FormView> FormView::Create(Form& form, FrontEnd& frontEnd, std::
     }
     auto* window = new QMainWindow;
     layout->build(window);
+    std::unique_ptr<FormView> view = Bind(form, frontEnd, window, error);
+    if (!view) error = "its layout " + std::string(layout->file) + " " + error;
+    return view;
+}
+
+std::unique_ptr<FormView> FormView::Bind(Form& form, FrontEnd& frontEnd, QMainWindow* window,
+                                         std::string& error) {
     ControlWidgets match = MatchControls(form, *window);
     if (!match.problems.empty()) {
         delete window;
-        error = "its layout " + std::string(layout->file) + " does not match the window " +
-                form.name() + ":";
+        error = "does not match the window " + form.name() + ":";
         for (const std::string& problem : match.problems)
             error += "\n- " + problem;
         return nullptr;
@@ -364,9 +370,15 @@ void FormView::detach() {
 }
 
 void FormView::syncFocus() {
-    if (!form_ || !window_ || !form_->focused()) return;
+    if (!form_ || !window_) return;
+    QWidget* current = window_->focusWidget();
+    if (!form_->focused()) {
+        // Qt gives a window it activates a focus of its own; the model has none.
+        if (current && controlOf(current)) current->clearFocus();
+        return;
+    }
     auto* widget = qobject_cast<QWidget*>(widgetOf(*form_->focused()));
-    if (!widget || window_->focusWidget() == widget) return;
+    if (!widget || current == widget) return;
     if (!widget->isEnabled() || !widget->isVisibleTo(window_)) return;
     widget->setFocus(Qt::OtherFocusReason);
 }

@@ -26,6 +26,10 @@ class FormView : public QObject, public FormObserver {
     // Builds the window from its layout; null, with the reason in error, when the layout is
     // missing or does not match the model.
     static std::unique_ptr<FormView> Create(Form& form, FrontEnd& frontEnd, std::string& error);
+    // Binds the form to a window already built (the view owns it from then on); null, with the
+    // reason in error, when its widgets do not match the form's controls.
+    static std::unique_ptr<FormView> Bind(Form& form, FrontEnd& frontEnd, QMainWindow* window,
+                                          std::string& error);
     ~FormView() override;
 
     QMainWindow* window() const { return window_; }
@@ -35,7 +39,7 @@ class FormView : public QObject, public FormObserver {
     void show();
     // The model is being unloaded: no more events go to it, and the window goes.
     void detach();
-    // Puts the keyboard focus where the model has it.
+    // Puts the keyboard focus where the model has it, or nowhere when it has none.
     void syncFocus();
     // Fires the window's first running timer, as its tick would; false when none runs.
     bool fireTimer();

@@ -3,11 +3,15 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <cstdio>
@@ -37,6 +41,28 @@ QPoint OwnPoint(QWidget& widget) {
             if (!widget.childAt(x, y)) return {x, y};
         }
     }
+    return widget.rect().center();
+}
+
+// Where a click lands on the widget: on an option's or check box's own box and caption, on a
+// frame's own area, at the middle of anything else.
+QPoint ClickPoint(QWidget& widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (qobject_cast<QRadioButton*>(button)) {
+            return widget.style()
+                ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button)
+                .center();
+        }
+        if (qobject_cast<QCheckBox*>(button)) {
+            return widget.style()
+                ->subElementRect(QStyle::SE_CheckBoxClickRect, &option, button)
+                .center();
+        }
+    }
+    if (qobject_cast<QGroupBox*>(&widget)) return OwnPoint(widget);
     return widget.rect().center();
 }
 
@@ -103,12 +129,14 @@ class WidgetDriver : public script::Driver {
     void type(TextField& field, const std::string& text) override {
         focus(field);
         QWidget& widget = widgetOf(field);
+        // A keystroke may unload the window, and its model with it.
+        const Form* window = &field.form();
         QTest::keySequence(&widget, QKeySequence::SelectAll);
         if (text.empty()) {
             QTest::keyClick(&widget, Qt::Key_Delete);
         } else {
             for (QChar character : QString::fromStdString(text)) {
-                if (!frontEnd_.viewOf(field.form())) break;
+                if (!frontEnd_.viewOf(*window)) break;
                 TypeCharacter(widget, character);
             }
         }
@@ -156,9 +184,7 @@ class WidgetDriver : public script::Driver {
             chooseFromMenu(*menu->menuAction());
         } else {
             auto& widget = static_cast<QWidget&>(*object);
-            const bool ownArea = control.kind() == ControlKind::GroupBox;
-            QTest::mouseClick(&widget, Qt::LeftButton, {},
-                              ownArea ? OwnPoint(widget) : widget.rect().center());
+            QTest::mouseClick(&widget, Qt::LeftButton, {}, ClickPoint(widget));
         }
         Settle();
     }
@@ -180,10 +206,15 @@ class WidgetDriver : public script::Driver {
     void activate(const Form& window) {
         QMainWindow* shown = frontEnd_.windowOf(window);
         if (!shown) throw std::runtime_error(window.name() + " is not on screen");
-        if (shown->isActiveWindow()) return;
+        // A menu that has just closed may still count as the active window here.
+        if (QApplication::activeWindow() == shown) return;
+        struct Sync {
+            FormView* view;
+            ~Sync() { view->syncFocus(); }
+        } sync{frontEnd_.viewOf(window)};
         shown->raise();
         shown->activateWindow();
-        if (!QTest::qWaitForWindowActive(shown, 2000)) {
+        if (!QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }, 2000)) {
             throw std::runtime_error(window.name() + " cannot be brought to the front");
         }
     }
@@ -226,10 +257,14 @@ class WidgetDriver : public script::Driver {
         for (QAction* step : path) {
             const QRect place = holder == bar ? bar->actionGeometry(step)
                                               : static_cast<QMenu*>(holder)->actionGeometry(step);
+            // The entry may take its window away with it: nothing of it is touched afterwards.
+            QMenu* submenu = step->menu<QMenu*>();
             QTest::mouseClick(holder, Qt::LeftButton, {}, place.center());
-            Settle();
-            if (!step->menu()) return;
-            holder = step->menu();
+            if (!submenu) {
+                Settle();
+                return;
+            }
+            holder = submenu;
             // A submenu opens a moment after its entry is pressed.
             if (!QTest::qWaitFor([holder] { return holder->isVisible(); }, 1000)) {
                 throw std::runtime_error("the menu " + step->text().toStdString() +
