@@ -342,7 +342,7 @@ void FormView::push(const Control& control) {
 void FormView::pushTimer(const Control& control) {
     QTimer* timer = timers_.at(&control);
     const int interval = static_cast<const Timer&>(control).interval();
-    if (control.enabled() && interval > 0 && form_) {
+    if (control.enabled() && interval > 0 && form_ && !frontEnd_.ticksByHand()) {
         if (!timer->isActive() || timer->interval() != interval) timer->start(interval);
     } else {
         timer->stop();

@@ -44,16 +44,9 @@ void FrontEnd::dispatch(const std::function<void()>& action) {
     --depth_;
 }
 
-// After an action: the window in front is the one the application has in front, and each
-// window's keyboard focus is where its model has it.
+// After an action each window's keyboard focus is where its model has it.
 void FrontEnd::settle() {
     if (app_.ended()) return;
-    if (frontChanged_) {
-        frontChanged_ = false;
-        if (Form* front = app_.current()) {
-            if (FormView* view = viewOf(*front)) view->show();
-        }
-    }
     for (auto& [form, view] : views_)
         view->syncFocus();
 }
@@ -93,7 +86,6 @@ void FrontEnd::windowUnloaded(Form& window) {
     view->detach();
     // Its widgets may be in the middle of sending the signal that unloaded it.
     view->deleteLater();
-    frontChanged_ = true;
 }
 
 void FrontEnd::ended() {

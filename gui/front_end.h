@@ -34,6 +34,9 @@ class FrontEnd : public ApplicationObserver {
 
     // Fires the first running timer of the loaded windows; false when none runs.
     bool fireTimer();
+    // Timers then tick only through fireTimer, as a scenario's own clock.
+    void tickOnlyByHand() { ticksByHand_ = true; }
+    bool ticksByHand() const { return ticksByHand_; }
 
     void windowLoaded(Form& window) override;
     void windowShown(Form& window) override;
@@ -47,7 +50,7 @@ class FrontEnd : public ApplicationObserver {
     Application& app_;
     std::map<const Form*, FormView*> views_;
     int depth_ = 0;
-    bool frontChanged_ = false;
+    bool ticksByHand_ = false;
 };
 
 }  // namespace velomark::gui
