@@ -2,8 +2,12 @@
 # Installs what building and testing need on a Debian machine, only where something is missing.
 set -euo pipefail
 
+# Qt 6 Widgets with uic and the offscreen and X11 platforms; Xvfb, xdotool and time for the
+# program's test on a display; poppler-utils for the print test; xwd and netpbm for the README's
+# screenshots; Liberation Sans stands in for Arial.
 packages=(build-essential cmake googletest libgtest-dev qt6-base-dev qt6-base-dev-tools
-          libgl-dev xvfb xauth xdotool poppler-utils fonts-liberation)
+          qt6-qpa-plugins libgl-dev xvfb xauth xdotool time poppler-utils x11-apps netpbm
+          fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

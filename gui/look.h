@@ -1,0 +1,13 @@
+#pragma once
+
+class QApplication;
+
+namespace velomark::gui {
+
+inline constexpr const char* kDesktopName = "org.velomark.VelomarkLite";
+
+// The program's look on every desktop: one widget style, so the fields' colours show as the
+// windows set them, Arial or the nearest sans installed, and the program's icon.
+void SetUpLook(QApplication& application);
+
+}  // namespace velomark::gui

@@ -1,0 +1,18 @@
+#include "gui/script_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace velomark::gui {
+
+void ScriptPlatform::showMessage(const std::string& title, const std::string& text) {
+    RecordingPlatform::showMessage(title, text);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+    QTimer::singleShot(0, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
+    box.exec();
+}
+
+}  // namespace velomark::gui

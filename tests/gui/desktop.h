@@ -1,0 +1,57 @@
+#pragma once
+
+// What the desktop front end's tests share: the application on the desktop, with message boxes
+// shown for real and answered with OK at once.
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+#include <string>
+
+#include "app/calculators.h"
+#include "gui/form_view.h"
+#include "gui/front_end.h"
+#include "gui/script_platform.h"
+#include "shell/application.h"
+
+namespace velomark::gui {
+
+class Desktop {
+  public:
+    Desktop() : app(platform), frontEnd(app) { RegisterCalculators(app); }
+
+    Form& open(const std::string& name) {
+        Form& window = app.open(name);
+        activate(window);
+        return window;
+    }
+
+    void activate(const Form& window) {
+        QMainWindow* shown = frontEnd.windowOf(window);
+        shown->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }));
+    }
+
+    template <class Widget>
+    Widget& widget(const Form& window, const std::string& name) {
+        auto* found = qobject_cast<Widget*>(frontEnd.viewOf(window)->widgetOf(*window.find(name)));
+        if (!found) throw std::runtime_error(name + " is not on screen");
+        return *found;
+    }
+
+    std::string text(const Form& window, const std::string& name) {
+        return window.find(name)->shownText();
+    }
+
+    // Lets Qt deliver what is pending, windows closed meanwhile included.
+    static void settle() {
+        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ScriptPlatform platform;
+    Application app;
+    FrontEnd frontEnd;
+};
+
+}  // namespace velomark::gui

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "desktop.h"
+#include "road/road.h"
+#include "shell/main_menu.h"
+#include "shell/splash.h"
+
+namespace velomark::gui {
+namespace {
+
+class RoadWindowTest : public ::testing::Test {
+  protected:
+    RoadWindowTest() : road(desktop.open(Road::kName)) {}
+
+    QLineEdit& field(const char* name) { return desktop.widget<QLineEdit>(road, name); }
+    std::string text(const char* name) { return desktop.text(road, name); }
+
+    // A click into a field, with the cursor at the end of its text.
+    void clickInto(QWidget& widget) {
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, {widget.width() - 3, widget.height() / 2});
+    }
+
+    Desktop desktop;
+    Form& road;
+};
+
+// A message box from a focus-loss handler shows once; when OK is pressed the focus goes on to
+// where the person sent it, and no second loss of focus follows.
+TEST_F(RoadWindowTest, AMessageFromALossOfFocusShowsOnceAndTheFocusMovesOn) {
+    auto& list = desktop.widget<QComboBox>(road, "cboCircuitName");
+    clickInto(*list.lineEdit());
+    QTest::keyClicks(&list, "Ilton");
+    clickInto(field("txtRaceDistance"));
+    QTest::keyClicks(&field("txtRaceDistance"), "20");
+    QTest::keyClick(&field("txtRaceDistance"), Qt::Key_Tab);
+    desktop.settle();
+    desktop.activate(road);
+    desktop.settle();
+    ASSERT_EQ(desktop.platform.messages().size(), 1u);
+    EXPECT_EQ(desktop.platform.messages()[0].text, "Please enter the size of the Circuit");
+    EXPECT_EQ(road.focused(), road.find("txtRaceLaps"));
+    EXPECT_EQ(QApplication::focusWidget(), &field("txtRaceLaps"));
+    EXPECT_EQ(text("txtRaceDistance"), "20");
+}
+
+// Selecting, cutting and copying inside a field, even a read-only one, never reaches the
+// window's Clear All (Ctrl+A) or Exit (Ctrl+X); outside the fields those shortcuts work.
+TEST_F(RoadWindowTest, EditingKeysInAFieldKeepTheirMeaning) {
+    clickInto(field("txtSchedDist"));
+    QTest::keyClicks(&field("txtSchedDist"), "40");
+    clickInto(field("txtTargSpeed"));
+    QTest::keyClicks(&field("txtTargSpeed"), "32");
+    clickInto(field("txtEndHours"));
+    ASSERT_EQ(text("txtEndHours"), "1");
+    for (QWidget* inside : {static_cast<QWidget*>(&field("txtEndHours")),
+                            static_cast<QWidget*>(&field("txtTargSpeed"))}) {
+        inside->setFocus(Qt::MouseFocusReason);
+        QTest::keySequence(inside, QKeySequence::SelectAll);
+        QTest::keySequence(inside, QKeySequence::Copy);
+        QTest::keySequence(inside, QKeySequence::Cut);
+    }
+    EXPECT_FALSE(desktop.app.ended());
+    EXPECT_EQ(text("txtSchedDist"), "40");
+    EXPECT_EQ(text("txtTargSpeed"), "");  // cut from the editable field
+    QTest::keySequence(&field("txtTargSpeed"), QKeySequence::Paste);
+    EXPECT_EQ(text("txtTargSpeed"), "32");
+
+    auto& clearAll = desktop.widget<QPushButton>(road, "cmdClear6");
+    clearAll.setFocus(Qt::TabFocusReason);
+    QTest::keySequence(&clearAll, QKeySequence("Ctrl+A"));
+    EXPECT_EQ(text("txtSchedDist"), "");
+    QTest::keySequence(&clearAll, QKeySequence("Ctrl+X"));
+    EXPECT_TRUE(desktop.app.ended());
+}
+
+// Typing a listed name and pressing Enter is no pick; the arrow keys pick.
+TEST_F(RoadWindowTest, OnlyAPickFromTheListIsAClick) {
+    auto& list = desktop.widget<QComboBox>(road, "cboCircuitName");
+    clickInto(*list.lineEdit());
+    QTest::keyClicks(&list, "Bath");
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(text("txtCircuitSize"), "");
+    QTest::keyClick(&list, Qt::Key_Tab);
+    EXPECT_EQ(text("txtCircuitSize"), "1.0");
+    EXPECT_EQ(text("cboCircuitName"), "Bath");
+
+    list.setFocus(Qt::MouseFocusReason);
+    list.setCurrentIndex(0);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(text("cboCircuitName"), "Ashton in Makerfield");
+    EXPECT_EQ(text("txtCircuitSize"), "1.1");
+}
+
+TEST_F(RoadWindowTest, TheFieldsHaveTheirCaptionsAsNamesAndTheInputsTheirColour) {
+    EXPECT_EQ(field("txtSchedDist").accessibleName(), "Enter Race or Intermediate Distance");
+    EXPECT_EQ(field("txtRaceLaps").accessibleName(), "Race Distance (laps)");
+    EXPECT_EQ(field("txtSchedDist").palette().color(QPalette::Base), QColor(192, 255, 255));
+    EXPECT_EQ(field("txtEndHours").palette().color(QPalette::Base), QColor(255, 255, 255));
+    EXPECT_TRUE(field("txtEndHours").isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), &field("txtSchedDist"));
+    // Tab follows the window's order and passes over the results.
+    field("txtStartSecs").setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&field("txtStartSecs"), Qt::Key_Tab);
+    EXPECT_EQ(road.focused()->name(), "cmdClearSchedule");
+}
+
+// The title bar's close box unloads a window; closing the last one ends the program.
+TEST(WindowFrame, ClosingTheLastWindowEndsTheProgram) {
+    Desktop desktop;
+    Form& menu = desktop.open(MainMenu::kName);
+    Form& road = desktop.open(Road::kName);
+    desktop.frontEnd.windowOf(road)->close();
+    desktop.settle();
+    EXPECT_EQ(desktop.app.loaded(Road::kName), nullptr);
+    EXPECT_FALSE(desktop.app.ended());
+    desktop.frontEnd.windowOf(menu)->close();
+    EXPECT_TRUE(desktop.app.ended());
+    EXPECT_TRUE(desktop.platform.ended());
+}
+
+TEST(WindowFrame, AClickOnASplashLabelDoesNotDismissIt) {
+    Desktop desktop;
+    desktop.app.start();
+    Form& splash = *desktop.app.loaded(Splash::kName);
+    desktop.activate(splash);
+    QTest::mouseClick(&desktop.widget<QLabel>(splash, "lblVersion"), Qt::LeftButton);
+    ASSERT_NE(desktop.app.loaded(Splash::kName), nullptr);
+    EXPECT_EQ(desktop.text(splash, "lblVersion"), "Version 2.4");
+    auto& frame = desktop.widget<QGroupBox>(splash, "Frame1");
+    QTest::mouseClick(&frame, Qt::LeftButton, {}, {2, 2});
+    EXPECT_EQ(desktop.app.loaded(Splash::kName), nullptr);
+    EXPECT_NE(desktop.app.loaded(MainMenu::kName), nullptr);
+}
+
+}  // namespace
+}  // namespace velomark::gui
