@@ -1,16 +1,17 @@
 #include "shell/recording_platform.h"
 
-#include <chrono>
+#include <ctime>
 
 #include "shell/form.h"
 
 namespace velomark {
 
 Date SystemToday() {
-    const auto now = std::chrono::system_clock::now();
-    const std::chrono::year_month_day ymd{std::chrono::floor<std::chrono::days>(now)};
-    return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day()))};
+    // The local date: near midnight a UK rider's today is not the UTC day.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 RecordingPlatform::RecordingPlatform() : today_(SystemToday()) {}
