@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/calculators.h"
+#include "app/quit_after.h"
 #include "gui/front_end.h"
 #include "gui/look.h"
 #include "gui/qt_platform.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
     velomark::RegisterCalculators(app);
     velomark::gui::FrontEnd frontEnd(app);
     platform.setFrontEnd(&frontEnd);
+    // Only bench/startup sets it.
+    if (!velomark::ArmQuitAfter(frontEnd)) return 2;
 
     app.start();
     if (app.loadedWindows().empty()) return 1;

@@ -4,10 +4,11 @@ set -euo pipefail
 
 # Qt 6 Widgets with uic and the offscreen and X11 platforms; Xvfb, xdotool and time for the
 # program's test on a display; poppler-utils for the print test; xwd and netpbm for the README's
-# screenshots; Liberation Sans stands in for Arial.
+# screenshots; Liberation Sans stands in for Arial; Google Benchmark and hyperfine for the
+# benchmarks in bench/.
 packages=(build-essential cmake googletest libgtest-dev qt6-base-dev qt6-base-dev-tools
           qt6-qpa-plugins libgl-dev xvfb xauth xdotool time poppler-utils x11-apps netpbm
-          fonts-liberation)
+          fonts-liberation libbenchmark-dev hyperfine)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

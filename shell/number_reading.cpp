@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -90,9 +91,65 @@ class NumberReader {
     bool exponentNegative_ = false;
 };
 
+// Up to 15 significant digits and 22 decimal places: the digits as a whole number and the
+// power of ten are both exact in a Double, so one division rounds the same as a full reading.
+constexpr int kQuickDigits = 15;
+constexpr int kQuickDecimals = 22;
+constexpr double kPowersOfTen[kQuickDecimals + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+struct QuickReading {
+    double value = 0.0;
+    std::size_t end = 0;  // where the number stops
+    bool anyDigit = false;
+};
+
+// The common field text, such as "27.027" or "-3": a sign, digits and a point, read up to the
+// first other character without building the full reading. Nothing when it has more digits
+// than the quick reading holds; the caller decides whether the character it stopped at (a
+// blank, an exponent, a separator) needs the full reading.
+std::optional<QuickReading> ReadQuickly(std::string_view text) {
+    QuickReading reading;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::int64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            reading.anyDigit = true;
+            if (afterPoint) ++decimals;
+            if (whole == 0 && c == '0') continue;  // a leading zero adds nothing
+            if (++digits > kQuickDigits) return std::nullopt;
+            whole = whole * 10 + (c - '0');
+        } else if (c == '.' && !afterPoint) {
+            afterPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (decimals > kQuickDecimals) return std::nullopt;
+    reading.end = i;
+    if (whole != 0) {
+        const double value = static_cast<double>(whole) / kPowersOfTen[decimals];
+        reading.value = negative ? -value : value;
+    }
+    return reading;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+    // A blank may join more digits on, and an exponent needs the full reading.
+    const auto quick = ReadQuickly(text);
+    if (quick && (quick->end == text.size() ||
+                  (!IsBlank(text[quick->end]) && !IsExponentMark(text[quick->end])))) {
+        return quick->value;
+    }
     // Blanks anywhere are skipped, so read the text with them taken out.
     std::string s;
     for (char c : text) {
@@ -128,6 +185,10 @@ std::optional<double> StrictNumber(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
+    if (const auto quick = ReadQuickly(text);
+        quick && quick->anyDigit && quick->end == text.size()) {
+        return quick->value;
+    }
     NumberReader reader;
     std::size_t i = 0;
     const auto at = [&](std::size_t k) { return k < text.size() ? text[k] : '\0'; };

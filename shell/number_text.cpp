@@ -4,8 +4,10 @@
 // library rounds ties to even, while a field rounds them away from zero (654322.25 shows as
 // 654322.3).
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -33,25 +35,27 @@ void StripTrailingZeros(Decimal& d) {
 
 NonFiniteListener nonFiniteListener = nullptr;
 
-// The exact value of a finite double; a double has at most 767 significant decimal digits.
-Decimal ExactDecimal(double value) {
+// d1.d2d3...e+XX (or d1e+XX) as printed in scientific notation, digits kept as printed.
+Decimal ScientificDecimal(std::string_view text) {
     Decimal d;
-    if (!std::isfinite(value)) {
-        if (nonFiniteListener) nonFiniteListener(value);
-        return d;
-    }
-    if (value == 0.0) return d;
-    char buffer[900];
-    std::snprintf(buffer, sizeof buffer, "%.800e", value);
-    std::string_view text(buffer);
     if (text.front() == '-') {
         d.negative = true;
         text.remove_prefix(1);
     }
     const auto e = text.find('e');
     d.digits.push_back(text[0]);
-    d.digits.append(text.substr(2, e - 2));
-    d.exponent = std::stoi(std::string(text.substr(e + 1)));
+    if (e > 1) d.digits.append(text.substr(2, e - 2));
+    std::string_view exponent = text.substr(e + 1);
+    if (exponent.front() == '+') exponent.remove_prefix(1);
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
+    return d;
+}
+
+// The exact value of a finite double; a double has at most 767 significant decimal digits.
+Decimal ExactDecimal(double value) {
+    char buffer[900];
+    std::snprintf(buffer, sizeof buffer, "%.800e", value);
+    Decimal d = ScientificDecimal(buffer);
     StripTrailingZeros(d);
     return d;
 }
@@ -80,8 +84,56 @@ void RoundAfter(Decimal& d, int keep) {
     StripTrailingZeros(d);
 }
 
+// Whether the digits beyond the first `significant` ones, which lie within `margin`
+// ten-thousandths of a unit of the last kept digit from the exact ones, settle its rounding:
+// they must not come that close to a half.
+bool RoundingSettled(const Decimal& d, int significant, int margin) {
+    int tail = 0;  // the first four digits after the kept ones, in ten-thousandths
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t at = static_cast<std::size_t>(significant + i);
+        tail = tail * 10 + (at < d.digits.size() ? d.digits[at] - '0' : 0);
+    }
+    return tail >= 5000 + margin || tail + 1 + margin <= 5000;
+}
+
+// The shortest digits that read back as a normal Double lie within half a binary step of it:
+// under 0.12 of a unit in the 15th significant digit (10 x 2^-53 < 1.2e-15), in
+// ten-thousandths of a unit of the last kept digit and rounded up.
+int ShortestDigitsMargin(int significant) {
+    int margin = 1200;
+    for (int kept = significant; kept < kDoubleDigits; ++kept)
+        margin = (margin + 9) / 10;
+    return margin;
+}
+
+// The first `significant` digits of the exact value, rounded half away from zero. Printing
+// the whole exact value is slow, so the shortest digits of the value decide when they are
+// clearly on one side of a half; then digits printed to four places beyond the kept ones,
+// which are within half a unit of the last of them; only a tie or very nearly one (a tail of
+// 4999 or 5000) needs every digit.
 Decimal RoundedSignificant(double value, int significant) {
-    Decimal d = ExactDecimal(value);
+    static_assert(kDoubleDigits <= 15, "the shortest digits are close enough to 15 digits only");
+    if (!std::isfinite(value)) {
+        if (nonFiniteListener) nonFiniteListener(value);
+        return {};
+    }
+    if (value == 0.0) return {};
+    char buffer[64];
+    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
+        const auto shortest =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+        Decimal d = ScientificDecimal(std::string_view(buffer, shortest.ptr - buffer));
+        if (static_cast<int>(d.digits.size()) <= significant ||
+            RoundingSettled(d, significant, ShortestDigitsMargin(significant))) {
+            RoundAfter(d, significant);
+            return d;
+        }
+    }
+    // The same text as printf's "%.*e", many times faster.
+    const auto printed = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, significant + 3);
+    Decimal d = ScientificDecimal(std::string_view(buffer, printed.ptr - buffer));
+    if (!RoundingSettled(d, significant, 1)) d = ExactDecimal(value);
     RoundAfter(d, significant);
     return d;
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "shell/application.h"
+#include "shell/recording_platform.h"
+
+namespace velomark::bench {
+
+// One calculator window opened from the main menu of a fresh headless program, driven through
+// the person's actions on its model as the scenarios drive it.
+class BenchWindow {
+  public:
+    explicit BenchWindow(const char* windowName);
+
+    Form& form() { return *form_; }
+    TextField& field(const std::string& name);
+    Control& control(const std::string& name);
+
+    void type(const std::string& name, const std::string& text);
+    void enter(const std::string& name, const std::string& text);
+    void pick(const std::string& name, const std::string& item);
+    void click(const std::string& name);
+    void leave() { form_->leave(); }
+
+    // Empty when the field shows the expected text and no message box came up; otherwise what
+    // went wrong, so a case that would time the wrong path stops instead.
+    std::string check(const std::string& name, const std::string& expected) const;
+
+  private:
+    RecordingPlatform platform_;
+    Application app_;
+    Form* form_ = nullptr;
+};
+
+}  // namespace velomark::bench
