@@ -105,10 +105,13 @@ std::string Invariants::check(const Form& window) {
             continue;
         }
         if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);
-        if (shown.empty() || isWordResult(field.name())) continue;
+        if (shown.empty()) continue;
+        // A word result may hold numbers too (54 x 21 = 67.5 ( 5.39 m ), 45 - Vet): none of
+        // them may need an exponent.
         if (shown.find("e+") != std::string::npos || shown.find("E+") != std::string::npos) {
             return field.name() + " shows an exponent: " + Quoted(shown);
         }
+        if (isWordResult(field.name())) continue;
         if (!ReadsAsFiniteNumber(shown)) {
             return field.name() + " does not read back as a number: " + Quoted(shown);
         }
