@@ -32,6 +32,10 @@ inline constexpr std::array kAllMessages = {
     kSecondsTooLarge,          kTimeTooLong,      kHandicapTooLong, kStandardTooLong,
     kStandardsTogetherTooLong, kDistanceTooLarge, kSpeedsTooLarge,  kDateAsked};
 
+// Whether a distance in miles can be shown in plain digits: from 1E+15 on a number shows only as
+// an exponent, so distances far beyond any ride (and inf or nan) are refused.
+bool DistanceFits(double miles);
+
 // hours x 3600 + minutes x 60 + seconds, each read with LeadingNumber (no hours field: 0).
 double TimeInSeconds(const TextField* hours, const TextField& minutes, const TextField& seconds);
 
