@@ -23,9 +23,9 @@ using gears::kMillimetresPerInch;
 // More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
 // seven teeth more) well inside an Integer.
 constexpr std::int16_t kMostTeeth = 999;
-// Far beyond any wheel, and small enough that no gear of up to 1006 teeth to one can leave the
-// Single range.
-constexpr double kLargestWheelInches = 1e30;
+// Far beyond any wheel, and small enough that no gear of the chart (at most 1000 teeth to one)
+// passes the largest gear shown.
+constexpr double kLargestWheelInches = gears::kLargestGearInches / (kMostTeeth + 1);
 
 bool WheelFits(double circumference, double pi) {
     return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;
