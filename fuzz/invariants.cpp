@@ -95,13 +95,12 @@ std::string Invariants::check(const Form& window) {
         }
         const auto& field = static_cast<const TextField&>(*control);
         const std::string& shown = field.text();
+        // What the person typed is theirs to keep, even in an entry field that is locked later
+        // (the gear chart's tyre list); only what the program wrote is judged.
+        const auto typed = personTexts_.find(field.name());
+        if (typed != personTexts_.end() && typed->second == shown) continue;
         if (!field.locked()) {
-            // What the person typed is theirs to keep; only what the program wrote is judged.
-            const auto typed = personTexts_.find(field.name());
-            const bool personsText = typed != personTexts_.end() && typed->second == shown;
-            if (!personsText && HasNonNumberWord(shown)) {
-                return field.name() + " shows " + Quoted(shown);
-            }
+            if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);
             continue;
         }
         if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);

@@ -109,6 +109,15 @@ TEST_F(InvariantsTest, WhatThePersonTypedIsTheirsWhatTheProgramWroteIsJudged) {
     EXPECT_EQ(invariants.check(window), "");
 }
 
+TEST_F(InvariantsTest, AFieldLockedAfterThePersonTypedKeepsTheirText) {
+    window.txtIn.setText("3.5E+38 inches");
+    invariants.personEntered("txtIn", "3.5E+38 inches");
+    window.txtIn.setLocked(true);
+    EXPECT_EQ(invariants.check(window), "");
+    window.txtIn.setText("3.5E+38");
+    EXPECT_NE(invariants.check(window), "");
+}
+
 TEST_F(InvariantsTest, CaptionsMustNotShowNonNumbers) {
     window.lblNote.setCaption("Infinity laps");
     EXPECT_NE(invariants.check(window), "");
