@@ -1,5 +1,15 @@
+#include <array>
+
 #include "fuzz/window_fuzzer.h"
 #include "gears/gear_chart.h"
+#include "gears/gear_messages.h"
 
-// The window's messages join the check when its list is given: add it as the second argument.
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::GearChart::kName)
+namespace {
+// The tyre list shows tyre names while it is locked; the gear lines show a gear with its teeth
+// and development.
+constexpr std::array<const char*, 10> kWordResults = {
+    "cboWheelsize",   "txtGearInches", "txtUp1t",          "txtDown1t",       "txtAltLower",
+    "txtAltLower1up", "txtAltHigher",  "txtAltLower1down", "txtAltHigher2up", "txtAltHigher2down"};
+}  // namespace
+
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::GearChart::kName, velomark::gear_messages::kAll, kWordResults)

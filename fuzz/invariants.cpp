@@ -95,20 +95,22 @@ std::string Invariants::check(const Form& window) {
         }
         const auto& field = static_cast<const TextField&>(*control);
         const std::string& shown = field.text();
+        // What the person typed is theirs to keep, even in an entry field that is locked later
+        // (the gear chart's tyre list); only what the program wrote is judged.
+        const auto typed = personTexts_.find(field.name());
+        if (typed != personTexts_.end() && typed->second == shown) continue;
         if (!field.locked()) {
-            // What the person typed is theirs to keep; only what the program wrote is judged.
-            const auto typed = personTexts_.find(field.name());
-            const bool personsText = typed != personTexts_.end() && typed->second == shown;
-            if (!personsText && HasNonNumberWord(shown)) {
-                return field.name() + " shows " + Quoted(shown);
-            }
+            if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);
             continue;
         }
         if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);
-        if (shown.empty() || isWordResult(field.name())) continue;
+        if (shown.empty()) continue;
+        // A word result may hold numbers too (54 x 21 = 67.5 ( 5.39 m ), 45 - Vet): none of
+        // them may need an exponent.
         if (shown.find("e+") != std::string::npos || shown.find("E+") != std::string::npos) {
             return field.name() + " shows an exponent: " + Quoted(shown);
         }
+        if (isWordResult(field.name())) continue;
         if (!ReadsAsFiniteNumber(shown)) {
             return field.name() + " does not read back as a number: " + Quoted(shown);
         }

@@ -88,11 +88,15 @@ TEST_F(InvariantsTest, ResultsMustBeFiniteNumbersWithoutExponent) {
     }
 }
 
-TEST_F(InvariantsTest, WordResultsAreOnlyCheckedForNonNumbers) {
-    window.txtCategory.setText("Senior");
-    EXPECT_EQ(invariants.check(window), "");
-    window.txtCategory.setText("NaN");
-    EXPECT_NE(invariants.check(window), "");
+TEST_F(InvariantsTest, WordResultsAreOnlyCheckedForNonNumbersAndExponents) {
+    for (const char* text : {"Senior", "54 x 21 = 67.5 ( 5.39 m )", "2 - 1:05.000"}) {
+        window.txtCategory.setText(text);
+        EXPECT_EQ(invariants.check(window), "") << text;
+    }
+    for (const char* text : {"NaN", "54 x 21 = 1E+20 ( 5.39 m )"}) {
+        window.txtCategory.setText(text);
+        EXPECT_NE(invariants.check(window), "") << text;
+    }
 }
 
 TEST_F(InvariantsTest, WhatThePersonTypedIsTheirsWhatTheProgramWroteIsJudged) {
@@ -103,6 +107,15 @@ TEST_F(InvariantsTest, WhatThePersonTypedIsTheirsWhatTheProgramWroteIsJudged) {
     EXPECT_NE(invariants.check(window), "");
     window.txtIn.setText("1.5E+20");
     EXPECT_EQ(invariants.check(window), "");
+}
+
+TEST_F(InvariantsTest, AFieldLockedAfterThePersonTypedKeepsTheirText) {
+    window.txtIn.setText("3.5E+38 inches");
+    invariants.personEntered("txtIn", "3.5E+38 inches");
+    window.txtIn.setLocked(true);
+    EXPECT_EQ(invariants.check(window), "");
+    window.txtIn.setText("3.5E+38");
+    EXPECT_NE(invariants.check(window), "");
 }
 
 TEST_F(InvariantsTest, CaptionsMustNotShowNonNumbers) {

@@ -1,5 +1,14 @@
+#include <array>
+
 #include "fuzz/window_fuzzer.h"
 #include "track/track.h"
+#include "track/track_messages.h"
 
-// The window's messages join the check when its list is given: add it as the second argument.
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::Track::kName)
+namespace {
+// The lap lines show a lap's number with its time.
+constexpr std::array<const char*, 16> kWordResults = {
+    "txtLap1", "txtLap2",  "txtLap3",  "txtLap4",  "txtLap5",  "txtLap6",  "txtLap7",  "txtLap8",
+    "txtLap9", "txtLap10", "txtLap11", "txtLap12", "txtLap13", "txtLap14", "txtLap15", "txtLap16"};
+}  // namespace
+
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::Track::kName, velomark::track_messages::kAll, kWordResults)

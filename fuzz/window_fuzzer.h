@@ -13,7 +13,9 @@ struct WindowProfile {
     // Every text the window's message boxes may show; empty until the window's list is given,
     // and then messages are not checked.
     std::span<const char* const> messages = {};
-    // Locked fields that show words rather than a number (a category, a date name).
+    // Locked fields that show words, or a line of several numbers, rather than one number (a
+    // category, a tyre name, a gear line): not read back as a number, but still free of
+    // exponents.
     std::span<const char* const> wordResults = {};
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gears/gear_chart.h"
+#include "gears/gear_messages.h"
 #include "gears/gear_rules.h"
 #include "gears/tyre_sizes.h"
 #include "shell/field_rules.h"
@@ -14,18 +15,17 @@ namespace velomark {
 
 namespace {
 
+using gear_messages::kChainringRange;
+using gear_messages::kSprocketRange;
+using gear_messages::kWheelTooLarge;
 using gears::kMillimetresPerInch;
 
 // More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
 // seven teeth more) well inside an Integer.
 constexpr std::int16_t kMostTeeth = 999;
-// Far beyond any wheel, and small enough that no gear of up to 1006 teeth to one can leave the
-// Single range.
-constexpr double kLargestWheelInches = 1e30;
-
-constexpr const char* kChainringRange = "The chainring must be from 1 to 999 teeth";
-constexpr const char* kSprocketRange = "The sprocket must be from 1 to 999 teeth";
-constexpr const char* kWheelTooLarge = "That wheel size is too large to work out gears from";
+// Far beyond any wheel, and small enough that no gear of the chart (at most 1000 teeth to one)
+// passes the largest gear shown.
+constexpr double kLargestWheelInches = gears::kLargestGearInches / (kMostTeeth + 1);
 
 bool WheelFits(double circumference, double pi) {
     return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;

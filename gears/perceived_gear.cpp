@@ -33,8 +33,11 @@ void GearChart::ComputePerceivedGear() {
     const double newCircle = (static_cast<double>(v.newCrank) + v.newCrank) * v.pi;
     const double leverPercent = oldCircle / newCircle * 100;
     const std::optional<float> perceived = ToSingle(v.actualGear * leverPercent / 100);
-    // Beyond the Single range nothing is shown, as when a value is missing.
-    if (!perceived) return;
+    // Beyond the largest gear shown, no result: an earlier one would not belong to the entries.
+    if (!perceived || *perceived > gears::kLargestGearInches) {
+        txtPerceivedGear.setText({});
+        return;
+    }
     v.oldCircle = oldCircle;
     v.newCircle = newCircle;
     v.leverPercent = leverPercent;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "gears/gear_chart.h"
+#include "gears/gear_messages.h"
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
 
@@ -12,9 +13,8 @@ namespace velomark {
 
 namespace {
 
+using gear_messages::kRpmRange;
 using gears::kKilometresPerMile;
-
-constexpr const char* kRpmRange = "The RPM must be from 1 to 32767";
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "licence/age_categories.h"
+#include "licence/licence_messages.h"
 #include "licence/licence_points.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
@@ -16,8 +17,8 @@ namespace velomark {
 namespace {
 
 constexpr const char* kDatePattern = "dd/mm/yyyy";
-constexpr const char* kEventDateWanted = "Please enter the event date as dd/mm/yyyy";
-constexpr const char* kBirthDateWanted = "Please enter the date of birth as dd/mm/yyyy";
+using licence_messages::kBirthDateWanted;
+using licence_messages::kEventDateWanted;
 
 // Women of 40 and over race in the category of a man ten years older.
 constexpr int kLadyAdjustment = 10;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "licence/licence_messages.h"
 #include "licence/points_scale.h"
 #include "shell/field_rules.h"
 
@@ -11,8 +12,9 @@ namespace velomark {
 
 namespace {
 
-constexpr const char* kTooLong = "Race Distance too long for category of race!";
-constexpr const char* kTooShort = "Race Distance too short for category of race!";
+using licence_messages::kTooLong;
+using licence_messages::kTooShort;
+
 constexpr const char* kDistanceCaption = "Distance (km)";
 constexpr const char* kTimeCaption = "Time (mins)";
 constexpr const char* kYouthNote = "Only the youth events listed below earn points.";

@@ -1,7 +1,6 @@
 // The "Handicap Speed" group: the allowance taken off each actual time (added to the 12-hour
 // distance), the handicap speeds and their average.
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -86,7 +85,7 @@ void TimeTrials::CalcHandicap12Hour() {
     const double actual = LeadingNumber(txt12Dist.text());
     if (actual > 0) {
         const double distance = actual + LeadingNumber(txtH12.text());
-        if (!std::isfinite(distance)) {
+        if (!DistanceFits(distance)) {
             ShowMessage(kDistanceTooLarge);
             return;
         }

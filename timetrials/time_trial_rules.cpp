@@ -1,11 +1,17 @@
 #include "timetrials/time_trial_rules.h"
 
+#include <cmath>
 #include <string>
 
 #include "shell/control.h"
 #include "shell/field_rules.h"
 
 namespace velomark::time_trial_rules {
+
+bool DistanceFits(double miles) {
+    constexpr double kLargestDistance = 1e14;
+    return std::fabs(miles) <= kLargestDistance;
+}
 
 double TimeInSeconds(const TextField* hours, const TextField& minutes, const TextField& seconds) {
     const double hourPart = hours ? LeadingNumber(hours->text()) * 3600 : 0.0;

@@ -3,6 +3,7 @@
 // Small rules the groups of the time-trial window share: reading a time from its fields,
 // splitting whole seconds, writing speeds, and the window's messages.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -26,6 +27,14 @@ inline constexpr const char* kDistanceTooLarge =
 inline constexpr const char* kSpeedsTooLarge =
     "The ride speeds are too large to average: please check the ride times";
 inline constexpr const char* kDateAsked = "Please enter the date as dd/mm/yyyy";
+// Every message the window shows; nothing else may ever appear in its message boxes.
+inline constexpr std::array kAllMessages = {
+    kSecondsTooLarge,          kTimeTooLong,      kHandicapTooLong, kStandardTooLong,
+    kStandardsTogetherTooLong, kDistanceTooLarge, kSpeedsTooLarge,  kDateAsked};
+
+// Whether a distance in miles can be shown in plain digits: from 1E+15 on a number shows only as
+// an exponent, so distances far beyond any ride (and inf or nan) are refused.
+bool DistanceFits(double miles);
 
 // hours x 3600 + minutes x 60 + seconds, each read with LeadingNumber (no hours field: 0).
 double TimeInSeconds(const TextField* hours, const TextField& minutes, const TextField& seconds);

@@ -1,7 +1,6 @@
 // The "Vets Standards" group: the rider's age on each event date, and the margins against the
 // standards typed in, with the Vets 3 Dist and Vets BAR results.
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -180,7 +179,7 @@ void TimeTrials::CalcVetsStandard12Hour() {
     }
     const double standard = LeadingNumber(txtStd12Dist.text());
     const double plus = LeadingNumber(txt12Dist.text()) - standard;
-    if (!std::isfinite(plus)) {
+    if (!DistanceFits(plus)) {
         ShowMessage(kDistanceTooLarge);
         return;
     }

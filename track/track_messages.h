@@ -1,6 +1,8 @@
 #pragma once
 
-// The messages of the track window.
+#include <array>
+
+// Every message the track window shows; nothing else may ever appear in its message boxes.
 
 namespace velomark::track_messages {
 
@@ -13,5 +15,8 @@ inline constexpr const char* kRaceTooLong =
     "The race is too long: please enter no more than 32767 laps";
 inline constexpr const char* kTooLarge =
     "That number is too large to work with: please check the track size, distance and times";
+
+inline constexpr std::array kAll = {kSizeMissing,   kDistanceMissing, kTargetMissing,
+                                    kTargetTooLong, kRaceTooLong,     kTooLarge};
 
 }  // namespace velomark::track_messages

@@ -6,6 +6,7 @@
 
 #include "shell/field_rules.h"
 #include "track/track.h"
+#include "track/track_figure.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
 
@@ -16,7 +17,7 @@ using namespace track_messages;
 void Track::cboRaceDistance_LostFocus() {
     const double typed = LeadingNumber(cboRaceDistance.text());
     if (typed > 0) {
-        if (const auto distance = ToSingle(typed)) {
+        if (const auto distance = TrackFigure(typed)) {
             values_.RaceDistance = *distance;
         } else {
             ShowMessage(kTooLarge);
@@ -28,7 +29,7 @@ void Track::cboRaceDistance_LostFocus() {
 void Track::txtRaceLaps_LostFocus() {
     const double typed = LeadingNumber(txtRaceLaps.text());
     if (typed > 0) {
-        if (const auto laps = ToSingle(typed)) {
+        if (const auto laps = TrackFigure(typed)) {
             values_.RaceLaps = *laps;
         } else {
             ShowMessage(kTooLarge);
@@ -38,7 +39,7 @@ void Track::txtRaceLaps_LostFocus() {
 }
 
 std::optional<float> Track::ReadTrackSize() {
-    const auto size = ToSingle(LeadingNumber(txtTrackSize.text()));
+    const auto size = TrackFigure(LeadingNumber(txtTrackSize.text()));
     if (!size) {
         ShowMessage(kTooLarge);
         return std::nullopt;
@@ -55,7 +56,7 @@ void Track::LapsFromDistance() {
     if (const auto size = ReadTrackSize()) {
         const double laps = static_cast<double>(values_.RaceDistance) / *size;
         const LapSplit split = SplitLaps(laps, *size);
-        if (const auto kept = ToSingle(split.whole ? split.completeLaps : laps)) {
+        if (const auto kept = TrackFigure(split.whole ? split.completeLaps : laps)) {
             values_.RaceLaps = *kept;
         } else {
             ShowMessage(kTooLarge);
@@ -73,7 +74,7 @@ void Track::DistanceFromLaps() {
             values_.RaceLaps = static_cast<float>(split.completeLaps);
             txtRaceLaps.setText(NumberText(values_.RaceLaps));
         }
-        if (const auto distance = ToSingle(static_cast<double>(values_.RaceLaps) * *size)) {
+        if (const auto distance = TrackFigure(static_cast<double>(values_.RaceLaps) * *size)) {
             values_.RaceDistance = *distance;
         } else {
             ShowMessage(kTooLarge);
@@ -150,7 +151,7 @@ bool Track::ReadTargetTime() {
 }
 
 bool Track::ShowSecondsPerLap() {
-    const auto perLap = ToSingle(values_.TargetSeconds / static_cast<double>(values_.RaceLaps));
+    const auto perLap = TrackFigure(values_.TargetSeconds / static_cast<double>(values_.RaceLaps));
     if (!perLap) {
         // Laps too few to hold as a number: no race distance to speak of.
         ShowMessage(kDistanceMissing);
@@ -164,7 +165,7 @@ bool Track::ShowSecondsPerLap() {
 
 void Track::ShowFirstLap() {
     TrackValues& v = values_;
-    auto remainder = ToSingle(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
+    auto remainder = TrackFigure(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
     if (!remainder) {
         ShowMessage(kTooLarge);
         return;
@@ -174,7 +175,7 @@ void Track::ShowFirstLap() {
     // as that number. The race then has one full lap fewer and a near-full part lap first.
     if (v.WholeLaps > 0 && *remainder < 0 && !IsNoDistance(*remainder)) {
         --v.WholeLaps;
-        remainder = ToSingle(static_cast<double>(*remainder) + v.TrackSize);
+        remainder = TrackFigure(static_cast<double>(*remainder) + v.TrackSize);
     }
     // What is left over is ridden first; nothing left over means a full first lap.
     v.FirstLapDistance = IsNoDistance(*remainder) ? v.TrackSize : *remainder;
@@ -183,7 +184,7 @@ void Track::ShowFirstLap() {
     // Once a loading has been applied, the first-lap time belongs to the standing start.
     if (v.StartLoading != 0) return;
     const auto firstLapTime =
-        ToSingle(static_cast<double>(v.FirstLapDistance) / v.TrackSize * v.SecondsPerLap);
+        TrackFigure(static_cast<double>(v.FirstLapDistance) / v.TrackSize * v.SecondsPerLap);
     if (!firstLapTime) {
         ShowMessage(kTooLarge);
         return;

@@ -8,6 +8,7 @@
 #include "shell/field_rules.h"
 #include "track/minutes_seconds.h"
 #include "track/track.h"
+#include "track/track_figure.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
 
@@ -51,14 +52,14 @@ std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float
     if (loadingMode) {
         // The target less the loading is spread evenly; the whole loading falls in the first lap.
         loading = entered;
-        later = ToSingle((target - entered) / laps);
-        first = ToSingle(firstShare * ((target - entered) / laps) + entered);
+        later = TrackFigure((target - entered) / laps);
+        first = TrackFigure(firstShare * ((target - entered) / laps) + entered);
     } else {
         first = entered;
         // A race with no full lap after the first has no later laps to share the time.
-        later = laterLaps > 0 ? ToSingle((target - entered) / laterLaps) : 0.0f;
+        later = laterLaps > 0 ? TrackFigure((target - entered) / laterLaps) : 0.0f;
         // The loading the entered first lap implies: its time less its share at the later pace.
-        if (later) loading = ToSingle(entered - firstShare * *later);
+        if (later) loading = TrackFigure(entered - firstShare * *later);
     }
     if (!first || !later || !loading) return std::nullopt;
     plan.loading = *loading;
@@ -68,15 +69,15 @@ std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float
 
     plan.raceKilometres = v.RaceDistance / kMetresPerKilometre;
     if (v.RaceDistance >= kMetresPerKilometre) {
-        const auto pace = ToSingle((target - plan.loading) / plan.raceKilometres);
-        const auto firstKilo = pace ? ToSingle(static_cast<double>(*pace) + plan.loading) : pace;
+        const auto pace = TrackFigure((target - plan.loading) / plan.raceKilometres);
+        const auto firstKilo = pace ? TrackFigure(static_cast<double>(*pace) + plan.loading) : pace;
         if (!firstKilo) return std::nullopt;
         plan.kiloPace = *pace;
         plan.firstKiloTime = *firstKilo;
     }
     if (v.RaceDistance >= 2 * kMetresPerKilometre) {
         const auto laterKilo =
-            ToSingle((target - plan.firstKiloTime) / (plan.raceKilometres - 1.0f));
+            TrackFigure((target - plan.firstKiloTime) / (plan.raceKilometres - 1.0f));
         if (!laterKilo) return std::nullopt;
         plan.subsequentKiloTime = *laterKilo;
     }
@@ -85,8 +86,8 @@ std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float
     plan.lapElapsed[0] = plan.firstLapTime;
     plan.lapLines = 1;
     while (plan.lapLines < Track::kLapLines && RidesBeyond(laps, plan.lapLines, size)) {
-        const auto elapsed = ToSingle(static_cast<double>(plan.lapElapsed[plan.lapLines - 1]) +
-                                      plan.subsequentLapTime);
+        const auto elapsed = TrackFigure(static_cast<double>(plan.lapElapsed[plan.lapLines - 1]) +
+                                         plan.subsequentLapTime);
         if (!elapsed) return std::nullopt;
         plan.lapElapsed[plan.lapLines++] = *elapsed;
     }
@@ -110,7 +111,7 @@ void Track::BuildStartSchedule() {
         return;
     }
     const bool loadingMode = Option1.value();
-    const auto entered = ToSingle(LeadingNumber(txtLoad.text()));
+    const auto entered = TrackFigure(LeadingNumber(txtLoad.text()));
     const auto plan = entered ? PlanStart(v, loadingMode, *entered) : std::nullopt;
     if (!plan) {
         ShowMessage(kTooLarge);
