@@ -22,7 +22,9 @@ save_corpus() {
     local fuzzer="$1" corpus="$2" work="$3" fresh
     fresh="$(mktemp -d)"
     mkdir "$fresh/largest" "$fresh/kept"
-    find "$corpus" "$work" -type f -printf '%s %p\n' | sort -rn | head -40 | cut -d' ' -f2- |
+    # sed reads to the end: head would leave sort writing into a closed pipe, which pipefail
+    # turns into a silent exit before anything is saved.
+    find "$corpus" "$work" -type f -printf '%s %p\n' | sort -rn | sed -n 1,40p | cut -d' ' -f2- |
         xargs -r cp -t "$fresh/largest"
     local merge=("$fuzzer" -merge=1 -use_counters=0 -use_value_profile=0 "$fresh/kept")
     "${merge[@]}" "$fresh/largest"
