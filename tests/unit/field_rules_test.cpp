@@ -55,8 +55,9 @@ TEST(NumberText, DoubleShowsFifteenSignificantDigits) {
         {5.2174072265625, "5.2174072265625"}, {0.1 + 0.2, "0.3"}, {1.0 / 3.0, "0.333333333333333"},
         {1.0 / 30.0, "3.33333333333333E-02"}, {-0.0, "0"}, {kLargest, "1.79769313486232E+308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
-        // Its shortest digits end in a 5, yet the Double lies below the half.
-        {1.000000000000145, "1.00000000000014"}};
+        // Their shortest digits end in a 5, yet the Doubles lie below the half (the second
+        // by less than a ten-thousandth of the last digit shown).
+        {1.000000000000145, "1.00000000000014"}, {1.000000000000695, "1.00000000000069"}};
     for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.expected) << c.expected;
 }
 
