@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -193,6 +194,14 @@ TEST(RoundHalfEven, LongRoundsThenChecksTheRange) {
     for (const auto& c : cases) {
         EXPECT_EQ(RoundHalfEven<std::int32_t>(c.value), c.expected) << c.value;
     }
+}
+
+TEST(ToSingle, TakesTheLargestSingleAndNothingBeyond) {
+    constexpr float kLargestSingle = std::numeric_limits<float>::max();
+    EXPECT_EQ(ToSingle(kLargestSingle), kLargestSingle);
+    EXPECT_EQ(ToSingle(-double{kLargestSingle}), -kLargestSingle);
+    EXPECT_FALSE(ToSingle(std::nextafter(double{kLargestSingle}, kInf)).has_value());
+    EXPECT_FALSE(ToSingle(kNan).has_value());
 }
 
 TEST(FloorAndTrunc, Whole) {
