@@ -8,12 +8,11 @@
 
 #include "shell/form.h"
 #include "shell/platform.h"
+#include "velomark/version.h"
 
 namespace velomark {
 
 inline constexpr const char* kApplicationTitle = "Velomark (Lite)";
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 4;
 
 // Whoever shows the windows (the Qt binder) hears when one is loaded, brought to the front or
 // unloaded.
