@@ -58,12 +58,6 @@ double FloorWhole(double value) {
 float FloorWhole(float value) {
     return std::floor(value);
 }
-double TruncWhole(double value) {
-    return std::trunc(value);
-}
-float TruncWhole(float value) {
-    return std::trunc(value);
-}
 
 void ShowMessage(Platform& platform, const std::string& text) {
     platform.showMessage(kApplicationTitle, text);

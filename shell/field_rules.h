@@ -59,11 +59,9 @@ extern template std::optional<std::int32_t> RoundHalfEven<std::int32_t>(double);
 // range: such a value would show as inf.
 std::optional<float> ToSingle(double value);
 
-// The largest whole number not above the value, and the whole part toward zero.
+// The largest whole number not above the value.
 double FloorWhole(double value);
 float FloorWhole(float value);
-double TruncWhole(double value);
-float TruncWhole(float value);
 
 // The date the text names, day first: 15/06/1980, 15/6/80, 15-6-1980, 15.6.1980,
 // 15 June 1980, 15 Jun 80. Two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999. A date that

@@ -24,8 +24,4 @@ void RecordingPlatform::printWindow(const Form& window) {
     printed_.push_back(window.name());
 }
 
-void RecordingPlatform::pageSetup(const Form& window) {
-    pageSetups_.push_back(window.name());
-}
-
 }  // namespace velomark

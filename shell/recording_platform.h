@@ -7,8 +7,8 @@
 
 namespace velomark {
 
-// A platform that answers every message box with OK at once and remembers what the program
-// showed, printed and asked for. Scenarios and tests run on it.
+// A platform that answers every message box with OK at once and remembers the messages the
+// program showed and the windows it printed. Scenarios and tests run on it.
 class RecordingPlatform : public Platform {
   public:
     struct Message {
@@ -20,20 +20,19 @@ class RecordingPlatform : public Platform {
 
     void showMessage(const std::string& title, const std::string& text) override;
     void printWindow(const Form& window) override;
-    void pageSetup(const Form& window) override;
+    // There is no printer set-up to ask for.
+    void pageSetup(const Form&) override {}
     Date today() override { return today_; }
     void end() override { ended_ = true; }
 
     void setToday(Date date) { today_ = date; }
     const std::vector<Message>& messages() const { return messages_; }
     const std::vector<std::string>& printed() const { return printed_; }
-    const std::vector<std::string>& pageSetups() const { return pageSetups_; }
     bool ended() const { return ended_; }
 
   private:
     std::vector<Message> messages_;
     std::vector<std::string> printed_;
-    std::vector<std::string> pageSetups_;
     Date today_;
     bool ended_ = false;
 };
