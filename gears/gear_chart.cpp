@@ -7,7 +7,7 @@
 #include "gears/gear_rules.h"
 #include "gears/tyre_sizes.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
 FrameNames Frame() {
@@ -152,7 +152,7 @@ GearChart::GearChart(Application& app, GearChartValues& values)
 }
 
 void GearChart::Form_Load() {
-    values_.pi = gears::kPi;
+    values_.pi = kPi;
 }
 
 void GearChart::ClearAllGearChart() {
@@ -163,4 +163,4 @@ void GearChart::ClearAllGearChart() {
     ClearPerceivedGear();
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -5,7 +5,7 @@
 
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 // A gear in inches and its development in metres, as shown.
 struct GearSize {
@@ -148,4 +148,4 @@ class GearChart : public CalculatorWindow {
     Button cmdClearAll;
 };
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -6,26 +6,21 @@
 #include <string>
 
 #include "gears/gear_chart.h"
-#include "gears/gear_messages.h"
+#include "gears/gear_chart_messages.h"
 #include "gears/gear_rules.h"
 #include "gears/tyre_sizes.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
-
-using gear_messages::kChainringRange;
-using gear_messages::kSprocketRange;
-using gear_messages::kWheelTooLarge;
-using gears::kMillimetresPerInch;
 
 // More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
 // seven teeth more) well inside an Integer.
 constexpr std::int16_t kMostTeeth = 999;
 // Far beyond any wheel, and small enough that no gear of the chart (at most 1000 teeth to one)
 // passes the largest gear shown.
-constexpr double kLargestWheelInches = gears::kLargestGearInches / (kMostTeeth + 1);
+constexpr double kLargestWheelInches = kLargestGearInches / (kMostTeeth + 1);
 
 bool WheelFits(double circumference, double pi) {
     return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;
@@ -64,7 +59,7 @@ void GearChart::SettleWheelSize() {
         if (WheelFits(circumference, v.pi)) {
             v.wheelCircumference = circumference;
         } else {
-            ShowMessage(kWheelTooLarge);
+            ShowMessage(messages::kWheelTooLarge);
         }
     }
     v.wheelInches = static_cast<float>(v.wheelCircumference / kMillimetresPerInch / v.pi);
@@ -75,7 +70,7 @@ void GearChart::SettleWheelSize() {
 void GearChart::UseTypedCircumference() {
     const double typed = LeadingNumber(txtCircumference.text());
     if (!WheelFits(typed, values_.pi)) {
-        ShowMessage(kWheelTooLarge);
+        ShowMessage(messages::kWheelTooLarge);
         return;
     }
     values_.wheelCircumference = typed;
@@ -93,8 +88,8 @@ GearSize GearChart::GearOf(std::int16_t chainring, std::int16_t sprocket) const 
 
 void GearChart::ComputeGearSizes() {
     GearChartValues& v = values_;
-    ReadTeeth(txtChainring, v.chainring, kChainringRange);
-    ReadTeeth(txtSprocket, v.sprocket, kSprocketRange);
+    ReadTeeth(txtChainring, v.chainring, messages::kChainringRange);
+    ReadTeeth(txtSprocket, v.sprocket, messages::kSprocketRange);
     SettleWheelSize();
     if (v.wheelInches == 0 || v.chainring == 0 || v.sprocket == 0) {
         txtGearInches.setText({});
@@ -175,4 +170,4 @@ void GearChart::ClearGearSizes() {
     v.neighbourGears = {};
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -5,18 +5,11 @@
 #include <optional>
 
 #include "gears/gear_chart.h"
-#include "gears/gear_messages.h"
+#include "gears/gear_chart_messages.h"
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
-
-namespace {
-
-using gear_messages::kRpmRange;
-using gears::kKilometresPerMile;
-
-}  // namespace
+namespace velomark::gears {
 
 void GearChart::MphToKph() {
     const double kph = LeadingNumber(txtSpeedMPH.text()) * kKilometresPerMile;
@@ -39,7 +32,7 @@ void GearChart::SolveRevs() {
     const std::optional<std::int16_t> rpm =
         RoundHalfEven<std::int16_t>(LeadingNumber(txtRPM.text()));
     if (!rpm) {
-        ShowMessage(kRpmRange);
+        ShowMessage(messages::kRpmRange);
         return;
     }
     if (gear != 0 && *rpm != 0) {
@@ -74,7 +67,7 @@ bool GearChart::RevsFromGearAndSpeed() {
     const std::optional<std::int16_t> rpm =
         RoundHalfEven<std::int16_t>(speed / *gear / v.pi / 60 * 36 * 1760);
     if (!rpm) {
-        ShowMessage(kRpmRange);
+        ShowMessage(messages::kRpmRange);
         return false;
     }
     v.revsGear = *gear;
@@ -107,4 +100,4 @@ void GearChart::ClearRevs() {
     values_.revsMph = 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

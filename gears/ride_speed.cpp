@@ -9,11 +9,9 @@
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
-
-using gears::kKilometresPerMile;
 
 struct TimeSplit {
     double hours;
@@ -126,4 +124,4 @@ void GearChart::ClearConversions() {
     txtKM.setText({});
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
@@ -71,4 +71,4 @@ int ExactAge(Date birth, Date event) {
     return event.year - birth.year - (birthdayReached ? 0 : 1);
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -5,7 +5,7 @@
 
 #include "shell/date.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 // The BCF racing category of a rider reaching this age in the event's year.
 std::string_view BcfCategory(int age);
@@ -16,4 +16,4 @@ std::string_view LvrcCategory(int age);
 // The age on the event date: whole years, one fewer until the birthday has come in that year.
 int ExactAge(Date birth, Date event);
 
-}  // namespace velomark
+}  // namespace velomark::licence

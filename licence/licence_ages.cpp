@@ -6,19 +6,17 @@
 #include <string>
 
 #include "licence/age_categories.h"
-#include "licence/licence_messages.h"
 #include "licence/licence_points.h"
+#include "licence/licence_points_messages.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
 #include "shell/platform.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
 constexpr const char* kDatePattern = "dd/mm/yyyy";
-using licence_messages::kBirthDateWanted;
-using licence_messages::kEventDateWanted;
 
 // Women of 40 and over race in the category of a man ten years older.
 constexpr int kLadyAdjustment = 10;
@@ -50,7 +48,7 @@ void LicencePoints::AgeCategories() {
         // Categories of other dates must not stand beside a date that cannot be read.
         txtAgeCategory.setText({});
         txtLVRCCategory.setText({});
-        ShowMessage(event ? kBirthDateWanted : kEventDateWanted);
+        ShowMessage(event ? messages::kBirthDateWanted : messages::kEventDateWanted);
         return;
     }
 
@@ -66,4 +64,4 @@ void LicencePoints::AgeCategories() {
     txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.LvrcCategory);
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "licence/licence_messages.h"
+#include "licence/licence_points_messages.h"
 #include "licence/points_scale.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
-
-using licence_messages::kTooLong;
-using licence_messages::kTooShort;
 
 constexpr const char* kDistanceCaption = "Distance (km)";
 constexpr const char* kTimeCaption = "Time (mins)";
@@ -178,7 +175,7 @@ void LicencePoints::UpdateClassification() {
         values_.PointsBand = chosen->band;
         PrepareDistanceEntry(chosen->entry);
         if (chosen->checksLimitWhenChosen && LeadingNumber(txtDistance.text()) > chosen->longest) {
-            ShowMessage(kTooLong);
+            ShowMessage(messages::kTooLong);
         }
     } else if (const EventOption* option = SelectedOption()) {
         // Only a National A stage has a description of its own; no other category may keep
@@ -213,9 +210,9 @@ void LicencePoints::RefineBandByDistance() {
     const double distance = LeadingNumber(txtDistance.text());
     if (const EventClassification* chosen = FindClassification(values_.Classification)) {
         if (chosen->rule) values_.PointsBand = chosen->rule->bandFor(distance);
-        if (chosen->shortest > 0 && distance < chosen->shortest) ShowMessage(kTooShort);
+        if (chosen->shortest > 0 && distance < chosen->shortest) ShowMessage(messages::kTooShort);
         if (chosen->longest > 0 && distance > chosen->longest) {
-            ShowMessage(kTooLong);
+            ShowMessage(messages::kTooLong);
             if (chosen->bandWhenTooLong) values_.PointsBand = *chosen->bandWhenTooLong;
         }
     } else {
@@ -285,4 +282,4 @@ void LicencePoints::ClearLicence() {
     values_.Points = 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -8,7 +8,7 @@
 #include "licence/event_options.h"
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 // Working values of the window, kept for the whole run.
 struct LicencePointsValues {
@@ -107,4 +107,4 @@ class LicencePoints : public CalculatorWindow {
     std::array<OptionButton*, 15> options_;
 };
 
-}  // namespace velomark
+}  // namespace velomark::licence

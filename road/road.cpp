@@ -10,9 +10,7 @@
 #include "road/road_messages.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
-
-using namespace road_messages;
+namespace velomark::road {
 
 namespace {
 
@@ -95,14 +93,14 @@ Road::Road(Application& app, RoadValues& values)
     cboCircuitName.onLostFocus([this] { LookUpCircuit(); });
     txtRaceDistance.onLostFocus([this] {
         const std::optional<float> distance = ToSingle(LeadingNumber(txtRaceDistance.text()));
-        if (!distance) return ShowMessage(kNumberTooLarge);
+        if (!distance) return ShowMessage(messages::kNumberTooLarge);
         values_.CircuitRaceDistance = *distance;
         values_.CircuitRaceLaps = 0;
         RelateCircuitLaps();
     });
     txtRaceLaps.onLostFocus([this] {
         const std::optional<float> laps = ToSingle(LeadingNumber(txtRaceLaps.text()));
-        if (!laps) return ShowMessage(kNumberTooLarge);
+        if (!laps) return ShowMessage(messages::kNumberTooLarge);
         values_.CircuitRaceLaps = *laps;
         values_.CircuitRaceDistance = 0;
         RelateCircuitLaps();
@@ -128,14 +126,14 @@ void Road::ScheduleInputChanged() {
 void Road::ShowRaceSchedule() {
     const std::optional<float> distance = ToSingle(LeadingNumber(txtSchedDist.text()));
     const std::optional<float> speed = ToSingle(LeadingNumber(txtTargSpeed.text()));
-    if (!distance || !speed) return ShowMessage(kScheduleNumberTooLarge);
+    if (!distance || !speed) return ShowMessage(messages::kScheduleNumberTooLarge);
 
     const double startSeconds = LeadingNumber(txtStartHours.text()) * 3600 +
                                 LeadingNumber(txtStartMins.text()) * 60 +
                                 LeadingNumber(txtStartSecs.text());
     const std::optional<std::int32_t> start = RoundHalfEven<std::int32_t>(startSeconds);
     if (!start) {
-        ShowMessage(kStartTimeTooLong);
+        ShowMessage(messages::kStartTimeTooLong);
         return;
     }
     // A speed too small for a Single leaves no riding time that can be shown.
@@ -143,12 +141,12 @@ void Road::ShowRaceSchedule() {
     const std::optional<std::int32_t> interval =
         std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * 3600.0f) : std::nullopt;
     if (!interval) {
-        ShowMessage(kRidingTimeTooLong);
+        ShowMessage(messages::kRidingTimeTooLong);
         return;
     }
     std::int64_t end = std::int64_t{*start} + *interval;
     if (end > INT32_MAX) {
-        ShowMessage(kRidingTimeTooLong);
+        ShowMessage(messages::kRidingTimeTooLong);
         return;
     }
     if (end >= kSecondsPerDay) {
@@ -207,25 +205,25 @@ void Road::LookUpCircuit() {
 void Road::RelateCircuitLaps() {
     RoadValues& v = values_;
     const std::optional<float> length = ToSingle(LeadingNumber(txtCircuitSize.text()));
-    if (!length) return ShowMessage(kNumberTooLarge);
+    if (!length) return ShowMessage(messages::kNumberTooLarge);
     v.CircuitLength = *length;
     if (v.CircuitLength > 0 && v.CircuitRaceDistance > 0) {
         const float laps = v.CircuitRaceDistance / v.CircuitLength;
         if (!std::isfinite(laps)) {
-            ShowMessage(kNumberTooLarge);
+            ShowMessage(messages::kNumberTooLarge);
             return;
         }
         v.CircuitRaceLaps = laps;
     } else if (v.CircuitRaceLaps > 0 && v.CircuitLength > 0) {
         const float distance = v.CircuitRaceLaps * v.CircuitLength;
         if (!std::isfinite(distance)) {
-            ShowMessage(kNumberTooLarge);
+            ShowMessage(messages::kNumberTooLarge);
             return;
         }
         v.CircuitRaceDistance = distance;
     } else if (v.CircuitLength <= 0) {
         // A negative length is no more usable than a missing one.
-        ShowMessage(kCircuitSizeMissing);
+        ShowMessage(messages::kCircuitSizeMissing);
     }
     txtRaceDistance.setText(NumberText(v.CircuitRaceDistance));
     txtRaceLaps.setText(NumberText(v.CircuitRaceLaps));
@@ -248,4 +246,4 @@ void Road::ClearAll() {
     ClearScheduleGroup();
 }
 
-}  // namespace velomark
+}  // namespace velomark::road

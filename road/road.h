@@ -4,7 +4,7 @@
 
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::road {
 
 // Working values of the road window, kept for the whole run.
 struct RoadValues {
@@ -79,4 +79,4 @@ class Road : public CalculatorWindow {
     Button cmdClear6;
 };
 
-}  // namespace velomark
+}  // namespace velomark::road

@@ -6,10 +6,9 @@
 #include "shell/field_rules.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
+namespace velomark::timetrials {
 
 void TimeTrials::WireActualSpeeds() {
     txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
@@ -50,7 +49,7 @@ void TimeTrials::txtSecs10_LostFocus() {
         CheckSecs10();
     } else if (entered > 0) {
         // Too large even for a whole number of seconds: as wrong as 60.
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
         values_.secs10Valid = false;
     } else {
         // Far below zero, yet below 60: the time's own total decides.
@@ -62,7 +61,7 @@ void TimeTrials::txtSecs10_LostFocus() {
 
 void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate) {
     if (LeadingNumber(seconds.text()) > 59) {
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
     } else {
         calculate();
     }
@@ -71,7 +70,7 @@ void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate)
 
 void TimeTrials::CheckSecs10() {
     if (values_.enteredSecs10 > 59) {
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
         values_.secs10Valid = false;
     } else {
         values_.secs10Valid = true;
@@ -83,7 +82,7 @@ void TimeTrials::CalcSpeed10() {
     const std::optional<std::int32_t> total =
         WholeSeconds(TimeInSeconds(nullptr, txtMins10, txtSecs10));
     if (!total) {
-        ShowMessage(kTimeTooLong);
+        ShowMessage(messages::kTimeTooLong);
         return;
     }
     values_.actualSecs10 = *total;
@@ -124,7 +123,7 @@ bool TimeTrials::CalcTimedSpeed(const ActualRow& row) {
     const std::optional<std::int32_t> total =
         WholeSeconds(TimeInSeconds(&row.hours, row.minutes, row.seconds));
     if (!total) {
-        ShowMessage(kTimeTooLong);
+        ShowMessage(messages::kTimeTooLong);
         return false;
     }
     row.actualSecs = *total;
@@ -175,4 +174,4 @@ void TimeTrials::CalcLadiesBbar() {
                                   3);
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

@@ -7,10 +7,9 @@
 #include "shell/field_rules.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
+namespace velomark::timetrials {
 
 void TimeTrials::WireHandicaps() {
     for (TextField* minutes : {&txtHMins10, &txtHMins25, &txtHMins50, &txtHMins100}) {
@@ -52,7 +51,7 @@ void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
     const std::optional<std::int32_t> allowance =
         WholeSeconds(TimeInSeconds(nullptr, row.minutes, row.seconds));
     if (!allowance) {
-        ShowMessage(kHandicapTooLong);
+        ShowMessage(messages::kHandicapTooLong);
         return;
     }
     row.handicapSecs = *allowance;
@@ -86,7 +85,7 @@ void TimeTrials::CalcHandicap12Hour() {
     if (actual > 0) {
         const double distance = actual + LeadingNumber(txtH12.text());
         if (!DistanceFits(distance)) {
-            ShowMessage(kDistanceTooLarge);
+            ShowMessage(messages::kDistanceTooLarge);
             return;
         }
         txtH12Dist.setText(NumberText(distance));
@@ -110,4 +109,4 @@ void TimeTrials::CalcHandicapAverage() {
     WriteSpeed(txtHAvSpeed, sum / ridden);
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

@@ -6,10 +6,9 @@
 #include "shell/field_rules.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
+namespace velomark::timetrials {
 
 void TimeTrials::WireJuniorBar() {
     txt1Jun10Secs.onLostFocus([this] { CalcJunior10Ride1(); });
@@ -68,10 +67,10 @@ void TimeTrials::CalcJuniorBar() {
     const double sum = LeadingNumber(txt1Jun10Speed.text()) + LeadingNumber(txt2Jun10Speed.text()) +
                        LeadingNumber(txt1Jun25Speed.text()) + LeadingNumber(txt2Jun25Speed.text());
     if (!std::isfinite(sum)) {
-        ShowMessage(kSpeedsTooLarge);
+        ShowMessage(messages::kSpeedsTooLarge);
         return;
     }
     WriteSpeed(txtJuniorBar, sum / 4);
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

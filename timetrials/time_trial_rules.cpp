@@ -6,7 +6,7 @@
 #include "shell/control.h"
 #include "shell/field_rules.h"
 
-namespace velomark::time_trial_rules {
+namespace velomark::timetrials {
 
 bool DistanceFits(double miles) {
     constexpr double kLargestDistance = 1e14;
@@ -52,4 +52,4 @@ void FillIfEmpty(TextField& field, const char* filler) {
     if (field.text().empty()) field.setText(filler);
 }
 
-}  // namespace velomark::time_trial_rules
+}  // namespace velomark::timetrials

@@ -2,7 +2,7 @@
 
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::timetrials {
 
 namespace {
 FrameNames Frame() {
@@ -154,4 +154,4 @@ void TimeTrials::ClearAll() {
     ClearJuniorFields();
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

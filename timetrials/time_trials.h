@@ -6,7 +6,7 @@
 #include "shell/calculator_window.h"
 #include "shell/date.h"
 
-namespace velomark {
+namespace velomark::timetrials {
 
 // Working values of the window, kept for the whole run. The clearing commands leave them alone.
 struct TimeTrialsValues {
@@ -306,4 +306,4 @@ class TimeTrials : public CalculatorWindow {
     Button cmdClear2{*this, "cmdClear2", "&Clear"};
 };
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

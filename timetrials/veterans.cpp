@@ -9,10 +9,9 @@
 #include "shell/field_rules.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
+namespace velomark::timetrials {
 
 namespace {
 
@@ -70,7 +69,7 @@ void TimeTrials::txtDob_LostFocus() {
     const std::optional<Date> birth = DateFromText(txtDob.text());
     if (!birth) {
         // The ages no longer belong to the date of birth shown.
-        ShowMessage(kDateAsked);
+        ShowMessage(messages::kDateAsked);
         for (TextField* age : {&txtAge10, &txtAge25, &txtAge50, &txtAge100, &txtAge12}) {
             age->setText({});
         }
@@ -89,7 +88,7 @@ void TimeTrials::LeaveEventDate(TextField& eventDate, TextField& age) {
 void TimeTrials::ShowAgeOnEventDate(TextField& eventDate, TextField& age) {
     const std::optional<Date> date = DateFromText(eventDate.text());
     if (!date) {
-        ShowMessage(kDateAsked);
+        ShowMessage(messages::kDateAsked);
         age.setText({});
         return;
     }
@@ -154,7 +153,7 @@ void TimeTrials::CalcVetsStandardRow(const StandardRow& row) {
     const std::optional<std::int32_t> margin =
         standard ? FitsLong(std::int64_t{*standard} - row.actualSecs) : std::nullopt;
     if (!margin) {
-        ShowMessage(kStandardTooLong);
+        ShowMessage(messages::kStandardTooLong);
         return;
     }
     row.stdSecs = *standard;
@@ -180,7 +179,7 @@ void TimeTrials::CalcVetsStandard12Hour() {
     const double standard = LeadingNumber(txtStd12Dist.text());
     const double plus = LeadingNumber(txt12Dist.text()) - standard;
     if (!DistanceFits(plus)) {
-        ShowMessage(kDistanceTooLarge);
+        ShowMessage(messages::kDistanceTooLarge);
         return;
     }
     txtStdSpeed12.setText(NumberText(standard / 12));
@@ -205,7 +204,7 @@ void TimeTrials::CalcVetsResults() {
             values_.vets3DistText = MarginText(*margin);
             txtShortBar.setText(values_.vets3DistText);
         } else {
-            ShowMessage(kStandardsTogetherTooLong);
+            ShowMessage(messages::kStandardsTogetherTooLong);
         }
     }
     if (threeStandards && LeadingNumber(txtStdSpeed12.text()) > 0) {
@@ -216,4 +215,4 @@ void TimeTrials::CalcVetsResults() {
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

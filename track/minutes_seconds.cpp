@@ -2,7 +2,7 @@
 
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::track {
 
 namespace {
 
@@ -27,4 +27,4 @@ MinutesSeconds<double> SplitMinutes(double time) {
     return Split(time);
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

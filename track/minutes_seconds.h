@@ -1,6 +1,6 @@
 #pragma once
 
-namespace velomark {
+namespace velomark::track {
 
 // A time in seconds as whole minutes and the seconds left over. Seconds that would show as
 // 60.000 at three decimals go into the next minute, so no time ever shows as 1 and 60.
@@ -12,4 +12,4 @@ struct MinutesSeconds {
 MinutesSeconds<float> SplitMinutes(float time);
 MinutesSeconds<double> SplitMinutes(double time);
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -5,7 +5,7 @@
 
 #include "track/track_directory.h"
 
-namespace velomark {
+namespace velomark::track {
 
 namespace {
 FrameNames Frame() {
@@ -152,4 +152,4 @@ void Track::ClearTrackWindow() {
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -6,7 +6,7 @@
 
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::track {
 
 // Working values of the window, kept for the whole run.
 struct TrackValues {
@@ -100,4 +100,4 @@ class Track : public CalculatorWindow {
     std::array<TextField, kLapLines> txtLap;
 };
 
-}  // namespace velomark
+}  // namespace velomark::track

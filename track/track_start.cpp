@@ -12,9 +12,7 @@
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
 
-namespace velomark {
-
-using namespace track_messages;
+namespace velomark::track {
 
 namespace {
 
@@ -103,18 +101,18 @@ void Track::txtLoad_LostFocus() {
 void Track::BuildStartSchedule() {
     TrackValues& v = values_;
     if (v.RaceLaps == 0) {
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         return;
     }
     if (v.TrackSize <= 0) {
-        ShowMessage(kSizeMissing);
+        ShowMessage(messages::kSizeMissing);
         return;
     }
     const bool loadingMode = Option1.value();
     const auto entered = TrackFigure(LeadingNumber(txtLoad.text()));
     const auto plan = entered ? PlanStart(v, loadingMode, *entered) : std::nullopt;
     if (!plan) {
-        ShowMessage(kTooLarge);
+        ShowMessage(messages::kTooLarge);
         return;
     }
 
@@ -188,4 +186,4 @@ void Track::ShowLapTimes(int lines) {
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

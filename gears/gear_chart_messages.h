@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark::gear_messages {
+namespace velomark::gears::messages {
 
 // Every message the gear chart window shows; nothing else may ever appear in its message boxes.
 inline constexpr const char* kChainringRange = "The chainring must be from 1 to 999 teeth";
@@ -12,4 +12,4 @@ inline constexpr const char* kRpmRange = "The RPM must be from 1 to 32767";
 
 inline constexpr std::array kAll = {kChainringRange, kSprocketRange, kWheelTooLarge, kRpmRange};
 
-}  // namespace velomark::gear_messages
+}  // namespace velomark::gears::messages

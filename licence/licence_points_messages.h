@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark::licence_messages {
+namespace velomark::licence::messages {
 
 // Every message the licence points window shows; nothing else may ever appear in its message
 // boxes.
@@ -13,4 +13,4 @@ inline constexpr const char* kBirthDateWanted = "Please enter the date of birth 
 
 inline constexpr std::array kAll = {kTooLong, kTooShort, kEventDateWanted, kBirthDateWanted};
 
-}  // namespace velomark::licence_messages
+}  // namespace velomark::licence::messages
