@@ -16,8 +16,6 @@ namespace velomark::licence {
 
 namespace {
 
-constexpr const char* kDatePattern = "dd/mm/yyyy";
-
 // Women of 40 and over race in the category of a man ten years older.
 constexpr int kLadyAdjustment = 10;
 constexpr int kLadyYoungestAdjusted = 40;
@@ -56,7 +54,7 @@ void LicencePoints::AgeCategories() {
     values_.BcfCategory = std::string(BcfCategory(values_.Age));
     txtAgeCategory.setText(NumberText(values_.Age) + " (this year) - " + values_.BcfCategory);
 
-    const std::int16_t exactAge = Years(ExactAge(*birth, *event));
+    const std::int16_t exactAge = Years(AgeOn(*birth, *event));
     const bool ladyAdjusted = chkLady.value() && exactAge >= kLadyYoungestAdjusted;
     values_.Age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
     values_.LvrcCategory = std::string(LvrcCategory(values_.Age));

@@ -12,10 +12,6 @@
 
 namespace velomark {
 
-namespace {
-constexpr std::string_view kDatePattern = "dd/mm/yyyy";
-}  // namespace
-
 std::string FormatPattern(std::string_view text, std::string_view pattern) {
     if (pattern == kDatePattern) {
         const auto date = DateFromText(text);

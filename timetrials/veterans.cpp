@@ -15,8 +15,6 @@ namespace velomark::timetrials {
 
 namespace {
 
-constexpr const char* kDatePattern = "dd/mm/yyyy";
-
 std::optional<std::int32_t> FitsLong(std::int64_t value) {
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max()) {
@@ -108,10 +106,8 @@ void TimeTrials::CalcAgeOnEventDate() {
     v.eventYear = static_cast<std::int16_t>(v.eventDate.year);
     v.eventMonth = static_cast<std::int16_t>(v.eventDate.month);
     v.eventDay = static_cast<std::int16_t>(v.eventDate.day);
-    // The birthday counts from the day itself.
-    const bool hadBirthday =
-        v.eventMonth > v.birthMonth || (v.eventMonth == v.birthMonth && v.eventDay >= v.birthDay);
-    v.ageYears = static_cast<std::int16_t>(v.eventYear - v.birthYear - (hadBirthday ? 0 : 1));
+    v.ageYears = static_cast<std::int16_t>(
+        AgeOn({v.birthYear, v.birthMonth, v.birthDay}, {v.eventYear, v.eventMonth, v.eventDay}));
 }
 
 void TimeTrials::RecalcAllAges() {

@@ -223,6 +223,28 @@ TEST(DateFromText, RefusesWhatNamesNoDate) {
     for (const auto& text : cases) EXPECT_FALSE(DateFromText(text).has_value()) << text;
 }
 
+TEST(AgeOn, CountsTheBirthdayFromTheDayItself) {
+    struct Row { Date birth; Date day; int age; };
+    const std::vector<Row> rows = {
+        {{1950, 6, 15}, {2004, 6, 15}, 54},  // the birthday itself
+        {{1950, 6, 15}, {2004, 6, 14}, 53},  // the day before
+        {{1950, 6, 15}, {2004, 7, 1}, 54},   {{1950, 6, 15}, {2004, 5, 31}, 53},
+        {{1950, 6, 15}, {2004, 1, 1}, 53},   {{1950, 6, 15}, {2004, 12, 31}, 54},
+        {{2000, 2, 29}, {2024, 2, 29}, 24},  // born on a leap day: a leap year's birthday
+        {{2000, 2, 29}, {2024, 2, 28}, 23},
+        {{2000, 2, 29}, {2023, 2, 28}, 22},  // a common year has none until 1 March
+        {{2000, 2, 29}, {2023, 3, 1}, 23},
+        {{1999, 12, 31}, {2000, 1, 1}, 0},   // year ends
+        {{1999, 12, 31}, {2000, 12, 30}, 0}, {{1999, 12, 31}, {2000, 12, 31}, 1},
+        {{2000, 1, 1}, {2000, 12, 31}, 0},   {{2000, 1, 1}, {2001, 1, 1}, 1},
+        {{2004, 6, 15}, {2004, 6, 15}, 0},   {{2004, 6, 15}, {2004, 6, 14}, -1},
+        {{100, 1, 1}, {9999, 12, 31}, 9899},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(AgeOn(r.birth, r.day), r.age) << DateText(r.birth) << " on " << DateText(r.day);
+    }
+}
+
 TEST(DateDiffYears, CountsYearBoundaries) {
     EXPECT_EQ(DateDiffYears({2003, 12, 31}, {2004, 1, 1}), 1);
     EXPECT_EQ(DateDiffYears({2003, 11, 22}, {2013, 11, 22}), 10);
