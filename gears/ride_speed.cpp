@@ -1,41 +1,22 @@
 // The Speed group (distance, time and speed, any two giving the third) and the Conversions
 // group (miles and kilometres).
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "gears/gear_chart.h"
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
 
 namespace velomark::gears {
 
 namespace {
 
-struct TimeSplit {
-    double hours;
-    double minutes;
-    double seconds;
-};
-
-// Whole hours, whole minutes of what is left, and the seconds left after those, so the minutes
-// never show 60. The seconds keep every digit of the Single time (10 at 23 leaves
-// 5.2174072265625).
-TimeSplit SplitSeconds(float time) {
-    const double t = time;
-    double hours = FloorWhole(t / 3600);
-    // What is left after the whole hours, exactly.
-    double rest = std::fmod(t, 3600.0);
-    if (rest < 0) rest += 3600;
-    // A time a hair below a whole hour can round up to one when brought into range.
-    if (rest >= 3600) {
-        rest = 0;
-        hours += 1;
-    }
-    const double minutes = std::min(FloorWhole(rest / 60), 59.0);
-    return {hours, minutes, rest - minutes * 60};
-}
+// Whole hours and minutes, and the seconds left after those, so the minutes never show 60. The
+// seconds keep every digit of the Single time (10 at 23 leaves 5.2174072265625).
+constexpr TimeSplitPolicy kRideTimeSplit{
+    .hours = true, .negative = NegativeTime::FloorLargest, .carryAtDecimals = -1};
 
 }  // namespace
 
@@ -78,7 +59,7 @@ void GearChart::ComputeRideTime() {
     if (!seconds) return;
     v.rideDistance = *distance;
     v.rideSpeed = speed;
-    const TimeSplit split = SplitSeconds(*seconds);
+    const TimeParts<double> split = SplitTime(static_cast<double>(*seconds), kRideTimeSplit);
     txtHours.setText(NumberText(static_cast<float>(split.hours)));
     txtMins.setText(NumberText(static_cast<float>(split.minutes)));
     txtSecs.setText(NumberText(split.seconds));

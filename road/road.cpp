@@ -9,6 +9,7 @@
 #include "road/circuit_directory.h"
 #include "road/road_messages.h"
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
 
 namespace velomark::road {
 
@@ -20,19 +21,10 @@ FrameNames Frame() {
     return {};
 }
 
-struct Split {
-    std::int32_t hours;
-    std::int32_t minutes;
-    std::int32_t seconds;
-};
-
-// Hours, minutes and seconds of a whole number of seconds that is not negative; in whole
-// numbers, so minutes and seconds stay within 0 to 59.
-Split SplitSeconds(std::int32_t total) {
-    const std::int32_t hours = total / 3600;
-    const std::int32_t minutes = (total - hours * 3600) / 60;
-    return {hours, minutes, total - hours * 3600 - minutes * 60};
-}
+// Riding and arrival times are whole seconds and never negative; they split as plain
+// whole-number division splits them.
+constexpr TimeSplitPolicy kClockSplit{
+    .hours = true, .negative = NegativeTime::EachPartSigned, .carryAtDecimals = -1};
 
 }  // namespace
 
@@ -160,7 +152,7 @@ void Road::ShowRaceSchedule() {
     values_.TargetSpeed = *speed;
     values_.StartTotal = *start;
     values_.IntervalTotal = *interval;
-    const Split riding = SplitSeconds(*interval);
+    const TimeParts<std::int32_t> riding = SplitTime(*interval, kClockSplit);
     values_.IntervalHours = riding.hours;
     values_.IntervalMinutes = riding.minutes;
     values_.IntervalSeconds = riding.seconds;
@@ -169,7 +161,7 @@ void Road::ShowRaceSchedule() {
     txtIntSecs.setText(NumberText(values_.IntervalSeconds));
 
     values_.EndTotal = static_cast<std::int32_t>(end);
-    const Split arrival = SplitSeconds(values_.EndTotal);
+    const TimeParts<std::int32_t> arrival = SplitTime(values_.EndTotal, kClockSplit);
     values_.EndHours = arrival.hours;
     values_.EndMinutes = arrival.minutes;
     values_.EndSeconds = arrival.seconds;

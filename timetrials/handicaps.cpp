@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
 #include "timetrials/time_trials_messages.h"
@@ -59,17 +60,15 @@ void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
         // Both are above 0, so the difference fits a Long.
         const std::int32_t time = row.actualSecs - row.handicapSecs;
         row.handicapTime = time;
-        // Split in whole seconds, so minutes and seconds never show 60.
-        if (row.timeHours) {
-            const HoursMinutesSeconds split = SplitSeconds(time);
-            row.timeHours->setText(NumberText(split.hours));
-            row.timeMinutes.setText(NumberText(split.minutes));
-            row.timeSeconds.setText(NumberText(split.seconds));
-        } else {
-            const MinutesSeconds split = SplitMinutes(time);
-            row.timeMinutes.setText(NumberText(split.minutes));
-            row.timeSeconds.setText(NumberText(split.seconds));
-        }
+        // Split in whole seconds, so minutes and seconds never show 60; without an hours field
+        // the minutes take every whole minute.
+        const TimeParts<std::int32_t> split =
+            SplitTime(time, {.hours = row.timeHours != nullptr,
+                             .negative = NegativeTime::FloorLargest,
+                             .carryAtDecimals = -1});
+        if (row.timeHours) row.timeHours->setText(NumberText(split.hours));
+        row.timeMinutes.setText(NumberText(split.minutes));
+        row.timeSeconds.setText(NumberText(split.seconds));
     }
     // No allowance, or nothing left of the time once it is taken off: no speed to show.
     if (row.handicapSecs < 1 || !(row.handicapTime > 0)) {

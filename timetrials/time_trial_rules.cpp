@@ -22,23 +22,6 @@ std::optional<std::int32_t> WholeSeconds(double seconds) {
     return RoundHalfEven<std::int32_t>(seconds);
 }
 
-HoursMinutesSeconds SplitSeconds(std::int32_t total) {
-    // In 64 bits, so that taking the hours down below the smallest Long cannot overflow.
-    const std::int64_t t = total;
-    std::int64_t hours = t / 3600;
-    if (t % 3600 < 0) --hours;
-    const std::int64_t rest = t - hours * 3600;
-    return {static_cast<std::int32_t>(hours), static_cast<std::int32_t>(rest / 60),
-            static_cast<std::int32_t>(rest % 60)};
-}
-
-MinutesSeconds SplitMinutes(std::int32_t total) {
-    const std::int64_t t = total;
-    std::int64_t minutes = t / 60;
-    if (t % 60 < 0) --minutes;
-    return {static_cast<std::int32_t>(minutes), static_cast<std::int32_t>(t - minutes * 60)};
-}
-
 void WriteSpeed(TextField& field, double speed) {
     field.setText(NumberText(speed));
     ShowThreeDecimals(field);

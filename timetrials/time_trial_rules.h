@@ -1,7 +1,7 @@
 #pragma once
 
-// Small rules the groups of the time-trial window share: reading a time from its fields,
-// splitting whole seconds and writing speeds.
+// Small rules the groups of the time-trial window share: reading a time from its fields and
+// writing speeds.
 
 #include <cstdint>
 #include <optional>
@@ -21,21 +21,6 @@ double TimeInSeconds(const TextField* hours, const TextField& minutes, const Tex
 
 // A time in seconds to the nearest whole second; nothing when it does not fit a Long.
 std::optional<std::int32_t> WholeSeconds(double seconds);
-
-// Whole seconds as hours, minutes and seconds, the hours taken down to the whole hour below, so
-// minutes and seconds always lie within 0 to 59 (-30 s is -1 h 59 min 30 s).
-struct HoursMinutesSeconds {
-    std::int32_t hours;
-    std::int32_t minutes;
-    std::int32_t seconds;
-};
-HoursMinutesSeconds SplitSeconds(std::int32_t total);
-// The same without an hours field: the minutes may go past 59.
-struct MinutesSeconds {
-    std::int32_t minutes;
-    std::int32_t seconds;
-};
-MinutesSeconds SplitMinutes(std::int32_t total);
 
 // Writes a speed at full precision, then rounds the text to three decimals.
 void WriteSpeed(TextField& field, double speed);
