@@ -6,8 +6,6 @@ namespace velomark::gears {
 
 // Eight significant digits, as the window has always used: the texts riders know come from it.
 inline constexpr double kPi = 3.1415926;
-inline constexpr double kMillimetresPerInch = 25.4;
-inline constexpr double kKilometresPerMile = 1.6093;
 // Far beyond any gear, and every gear up to it shows in plain digits: a Single from 1E+08 on
 // would show only as an exponent.
 inline constexpr double kLargestGearInches = 1e7;

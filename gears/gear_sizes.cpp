@@ -10,6 +10,7 @@
 #include "gears/gear_rules.h"
 #include "gears/tyre_sizes.h"
 #include "shell/field_rules.h"
+#include "shell/units.h"
 
 namespace velomark::gears {
 
@@ -82,7 +83,8 @@ GearSize GearChart::GearOf(std::int16_t chainring, std::int16_t sprocket) const 
     const float inches =
         static_cast<float>(static_cast<double>(chainring) / sprocket * values_.wheelInches);
     // The development comes from the unrounded gear.
-    const float metres = static_cast<float>(inches * 2.54 / 100 * values_.pi);
+    const float metres =
+        static_cast<float>(inches * kCentimetresPerInch / kCentimetresPerMetre * values_.pi);
     return {Shown(inches, "0.0"), Shown(metres, "0.000")};
 }
 

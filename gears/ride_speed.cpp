@@ -8,6 +8,7 @@
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
+#include "shell/units.h"
 
 namespace velomark::gears {
 
@@ -22,8 +23,9 @@ constexpr TimeSplitPolicy kRideTimeSplit{
 
 void GearChart::SolveDistanceTimeSpeed() {
     const double distance = LeadingNumber(txtDistance.text());
-    const double minutes = LeadingNumber(txtHours.text()) * 60 + LeadingNumber(txtMins.text()) +
-                           LeadingNumber(txtSecs.text()) / 60;
+    const double minutes = LeadingNumber(txtHours.text()) * kMinutesPerHour +
+                           LeadingNumber(txtMins.text()) +
+                           LeadingNumber(txtSecs.text()) / kSecondsPerMinute;
     const double speed = LeadingNumber(txtSpeed.text());
     if (distance != 0 && minutes != 0) {
         ComputeRideSpeed(minutes);
@@ -46,7 +48,7 @@ void GearChart::ComputeRideSpeed(double minutes) {
     if (!distance || !time || *time == 0) return;
     v.rideDistance = *distance;
     v.rideMinutes = *time;
-    v.rideSpeed = static_cast<double>(v.rideDistance) / v.rideMinutes * 60;
+    v.rideSpeed = static_cast<double>(v.rideDistance) / v.rideMinutes * kMinutesPerHour;
     txtSpeed.setText(NumberText(v.rideSpeed));
 }
 
@@ -55,7 +57,8 @@ void GearChart::ComputeRideTime() {
     const std::optional<float> distance = ToSingle(LeadingNumber(txtDistance.text()));
     const double speed = LeadingNumber(txtSpeed.text());
     if (!distance) return;
-    const std::optional<float> seconds = ToSingle(static_cast<double>(*distance) / speed * 3600);
+    const std::optional<float> seconds =
+        ToSingle(static_cast<double>(*distance) / speed * kSecondsPerHour);
     if (!seconds) return;
     v.rideDistance = *distance;
     v.rideSpeed = speed;
@@ -70,7 +73,8 @@ void GearChart::ComputeRideDistance(double minutes) {
     const std::optional<float> time = ToSingle(minutes);
     const double speed = LeadingNumber(txtSpeed.text());
     if (!time) return;
-    const std::optional<float> distance = ToSingle(static_cast<double>(*time) * speed / 60);
+    const std::optional<float> distance =
+        ToSingle(static_cast<double>(*time) * speed / kMinutesPerHour);
     if (!distance) return;
     v.rideMinutes = *time;
     v.rideSpeed = speed;

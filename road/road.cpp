@@ -10,12 +10,11 @@
 #include "road/road_messages.h"
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
+#include "shell/units.h"
 
 namespace velomark::road {
 
 namespace {
-
-constexpr std::int64_t kSecondsPerDay = 86400;
 
 FrameNames Frame() {
     return {};
@@ -120,8 +119,8 @@ void Road::ShowRaceSchedule() {
     const std::optional<float> speed = ToSingle(LeadingNumber(txtTargSpeed.text()));
     if (!distance || !speed) return ShowMessage(messages::kScheduleNumberTooLarge);
 
-    const double startSeconds = LeadingNumber(txtStartHours.text()) * 3600 +
-                                LeadingNumber(txtStartMins.text()) * 60 +
+    const double startSeconds = LeadingNumber(txtStartHours.text()) * kSecondsPerHour +
+                                LeadingNumber(txtStartMins.text()) * kSecondsPerMinute +
                                 LeadingNumber(txtStartSecs.text());
     const std::optional<std::int32_t> start = RoundHalfEven<std::int32_t>(startSeconds);
     if (!start) {
@@ -131,7 +130,7 @@ void Road::ShowRaceSchedule() {
     // A speed too small for a Single leaves no riding time that can be shown.
     const float hours = *speed > 0 ? *distance / *speed : INFINITY;
     const std::optional<std::int32_t> interval =
-        std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * 3600.0f) : std::nullopt;
+        std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * kSecondsPerHour) : std::nullopt;
     if (!interval) {
         ShowMessage(messages::kRidingTimeTooLong);
         return;

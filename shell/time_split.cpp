@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 
 namespace velomark {
 
@@ -17,26 +18,27 @@ Real WholePart(Real value, NegativeTime negative) {
 
 template <class Real>
 TimeParts<Real> SplitWithHours(Real time, NegativeTime negative) {
-    Real hours = WholePart(time / Real{3600}, negative);
+    Real hours = WholePart(time / Real{kSecondsPerHour}, negative);
     // What is left after the whole hours, exactly; it has the sign of the time.
-    Real rest = std::fmod(time, Real{3600});
+    Real rest = std::fmod(time, Real{kSecondsPerHour});
     if (negative == NegativeTime::FloorLargest) {
-        if (rest < 0) rest += Real{3600};
+        if (rest < 0) rest += Real{kSecondsPerHour};
         // A time a hair below a whole hour can round up to one when brought into range.
-        if (rest >= Real{3600}) {
+        if (rest >= Real{kSecondsPerHour}) {
             rest = 0;
             hours += 1;
         }
     }
     // rest / 60 can round up to 60 just below a whole hour.
-    const Real minutes = std::clamp(WholePart(rest / Real{60}, negative), Real{-59}, Real{59});
-    return {hours, minutes, rest - minutes * Real{60}};
+    const Real minutes = std::clamp(WholePart(rest / Real{kSecondsPerMinute}, negative),
+                                    Real{1 - kMinutesPerHour}, Real{kMinutesPerHour - 1});
+    return {hours, minutes, rest - minutes * Real{kSecondsPerMinute}};
 }
 
 template <class Real>
 TimeParts<Real> SplitMinutesOnly(Real time, NegativeTime negative) {
-    const Real minutes = WholePart(time / Real{60}, negative);
-    return {0, minutes, time - minutes * Real{60}};
+    const Real minutes = WholePart(time / Real{kSecondsPerMinute}, negative);
+    return {0, minutes, time - minutes * Real{kSecondsPerMinute}};
 }
 
 // Seconds that would show as 60 at the given decimals become a minute more; when every part
@@ -57,7 +59,7 @@ void CarrySixtySeconds(TimeParts<Real>& parts, const TimeSplitPolicy& policy) {
     }
     parts.minutes += carry;
     parts.seconds = 0;
-    if (policy.hours && parts.minutes == 60 * carry) {
+    if (policy.hours && parts.minutes == kMinutesPerHour * carry) {
         parts.hours += carry;
         parts.minutes = 0;
     }
@@ -76,15 +78,15 @@ TimeParts<Real> SplitReal(Real time, const TimeSplitPolicy& policy) {
 TimeParts<std::int32_t> SplitTime(std::int32_t seconds, const TimeSplitPolicy& policy) {
     // In 64 bits, so that taking the largest part down below the smallest Long cannot overflow.
     const std::int64_t time = seconds;
-    const std::int64_t unit = policy.hours ? 3600 : 60;
+    const std::int64_t unit = policy.hours ? kSecondsPerHour : kSecondsPerMinute;
     std::int64_t largest = time / unit;
     if (policy.negative == NegativeTime::FloorLargest && time % unit < 0) --largest;
     const std::int64_t rest = time - largest * unit;
     if (!policy.hours) {
         return {0, static_cast<std::int32_t>(largest), static_cast<std::int32_t>(rest)};
     }
-    return {static_cast<std::int32_t>(largest), static_cast<std::int32_t>(rest / 60),
-            static_cast<std::int32_t>(rest % 60)};
+    return {static_cast<std::int32_t>(largest), static_cast<std::int32_t>(rest / kSecondsPerMinute),
+            static_cast<std::int32_t>(rest % kSecondsPerMinute)};
 }
 
 TimeParts<float> SplitTime(float seconds, const TimeSplitPolicy& policy) {

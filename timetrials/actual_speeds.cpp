@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
 #include "timetrials/time_trials_messages.h"
@@ -87,7 +88,7 @@ void TimeTrials::CalcSpeed10() {
     }
     values_.actualSecs10 = *total;
     if (values_.actualSecs10 > 0) {
-        txtSpeed10.setText(NumberText(10.0 / values_.actualSecs10 * 3600));
+        txtSpeed10.setText(NumberText(10.0 / values_.actualSecs10 * kSecondsPerHour));
     }
     ShowThreeDecimals(txtSpeed10);
     if (LeadingNumber(txtSpeed10.text()) > 0) FillIfEmpty(txtSecs10, "00");
@@ -128,7 +129,8 @@ bool TimeTrials::CalcTimedSpeed(const ActualRow& row) {
     }
     row.actualSecs = *total;
     // A total not above 0 leaves the earlier speed standing.
-    if (row.actualSecs > 0) row.speed.setText(NumberText(row.miles / row.actualSecs * 3600));
+    if (row.actualSecs > 0)
+        row.speed.setText(NumberText(row.miles / row.actualSecs * kSecondsPerHour));
     ShowThreeDecimals(row.speed);
     if (LeadingNumber(row.speed.text()) > 0) {
         FillIfEmpty(row.seconds, "00");

@@ -6,6 +6,7 @@
 
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
 #include "timetrials/time_trials_messages.h"
@@ -74,7 +75,7 @@ void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
     if (row.handicapSecs < 1 || !(row.handicapTime > 0)) {
         row.speed.setText({});
     } else {
-        WriteSpeed(row.speed, row.miles / row.handicapTime * 3600);
+        WriteSpeed(row.speed, row.miles / row.handicapTime * kSecondsPerHour);
     }
     CalcHandicapAverage();
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
 #include "timetrials/time_trials_messages.h"
@@ -50,9 +51,10 @@ void TimeTrials::CalcJuniorRide(const JuniorRide& ride) {
     const double minutes = LeadingNumber(ride.minutes.text());
     const double seconds = LeadingNumber(ride.seconds.text());
     if (hours + minutes + seconds > 0) {
-        const double time =
-            ride.hours ? hours * 60 + minutes + seconds / 60 : seconds / 60 + minutes;
-        const double speed = ride.miles / time * 60;
+        const double time = ride.hours
+                                ? hours * kMinutesPerHour + minutes + seconds / kSecondsPerMinute
+                                : seconds / kSecondsPerMinute + minutes;
+        const double speed = ride.miles / time * kMinutesPerHour;
         // A time of no minutes at all (-1 min 60 s) has no speed: the ride keeps its last one.
         if (time > 0 && std::isfinite(speed)) ride.speed.setText(NumberText(speed));
     }

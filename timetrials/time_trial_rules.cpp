@@ -5,6 +5,7 @@
 
 #include "shell/control.h"
 #include "shell/field_rules.h"
+#include "shell/units.h"
 
 namespace velomark::timetrials {
 
@@ -14,8 +15,9 @@ bool DistanceFits(double miles) {
 }
 
 double TimeInSeconds(const TextField* hours, const TextField& minutes, const TextField& seconds) {
-    const double hourPart = hours ? LeadingNumber(hours->text()) * 3600 : 0.0;
-    return hourPart + LeadingNumber(minutes.text()) * 60 + LeadingNumber(seconds.text());
+    const double hourPart = hours ? LeadingNumber(hours->text()) * kSecondsPerHour : 0.0;
+    return hourPart + LeadingNumber(minutes.text()) * kSecondsPerMinute +
+           LeadingNumber(seconds.text());
 }
 
 std::optional<std::int32_t> WholeSeconds(double seconds) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
 #include "timetrials/time_trials_messages.h"
@@ -28,7 +29,8 @@ std::optional<std::int32_t> FitsLong(std::int64_t value) {
 std::string MarginText(std::int32_t margin) {
     const std::int64_t size = margin < 0 ? -std::int64_t{margin} : margin;
     std::string text = margin < 0 ? "-" : "";
-    text += std::to_string(size / 60) + ":" + std::to_string(size % 60);
+    text +=
+        std::to_string(size / kSecondsPerMinute) + ":" + std::to_string(size % kSecondsPerMinute);
     return text;
 }
 
@@ -156,11 +158,13 @@ void TimeTrials::CalcVetsStandardRow(const StandardRow& row) {
     row.plusSecs = *margin;
 
     // Minutes and seconds both carry the margin's sign: -90 s is -1 and -30.
-    row.plusMinutes.setText(NumberText(static_cast<std::int32_t>(row.plusSecs / 60)));
-    row.plusSeconds.setText(NumberText(static_cast<std::int32_t>(row.plusSecs % 60)));
+    row.plusMinutes.setText(
+        NumberText(static_cast<std::int32_t>(row.plusSecs / kSecondsPerMinute)));
+    row.plusSeconds.setText(
+        NumberText(static_cast<std::int32_t>(row.plusSecs % kSecondsPerMinute)));
 
     if (row.stdSecs < 1) return;
-    row.standardSpeed.setText(NumberText(row.miles / row.stdSecs * 3600));
+    row.standardSpeed.setText(NumberText(row.miles / row.stdSecs * kSecondsPerHour));
     row.difference.setText(NumberText(LeadingNumber(row.actualSpeed.text()) -
                                       LeadingNumber(row.standardSpeed.text())));
     ShowThreeDecimals(row.standardSpeed);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "track/track.h"
 #include "track/track_figure.h"
 #include "track/track_messages.h"
@@ -133,7 +134,7 @@ void Track::txtTargSecs_LostFocus() {
 
 bool Track::ReadTargetTime() {
     const double target =
-        LeadingNumber(txtTargSecs.text()) + LeadingNumber(txtTargMins.text()) * 60;
+        LeadingNumber(txtTargSecs.text()) + LeadingNumber(txtTargMins.text()) * kSecondsPerMinute;
     if (target == 0) {
         // The step goes on with the last target time read.
         ShowMessage(messages::kTargetMissing);

@@ -7,6 +7,7 @@
 
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
+#include "shell/units.h"
 #include "track/track.h"
 #include "track/track_figure.h"
 #include "track/track_messages.h"
@@ -15,8 +16,6 @@
 namespace velomark::track {
 
 namespace {
-
-constexpr float kMetresPerKilometre = 1000;
 
 // Whole minutes and the seconds left over. Seconds that would show as 60.000 at three decimals
 // go into the next minute, so no time ever shows as 1 and 60.
