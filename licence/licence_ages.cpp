@@ -50,16 +50,16 @@ void LicencePoints::AgeCategories() {
         return;
     }
 
-    values_.Age = Years(DateDiffYears(*birth, *event));
-    values_.BcfCategory = std::string(BcfCategory(values_.Age));
-    txtAgeCategory.setText(NumberText(values_.Age) + " (this year) - " + values_.BcfCategory);
+    values_.age = Years(DateDiffYears(*birth, *event));
+    values_.bcfCategory = std::string(BcfCategory(values_.age));
+    txtAgeCategory.setText(NumberText(values_.age) + " (this year) - " + values_.bcfCategory);
 
     const std::int16_t exactAge = Years(AgeOn(*birth, *event));
     const bool ladyAdjusted = chkLady.value() && exactAge >= kLadyYoungestAdjusted;
-    values_.Age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
-    values_.LvrcCategory = std::string(LvrcCategory(values_.Age));
+    values_.age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
+    values_.lvrcCategory = std::string(LvrcCategory(values_.age));
     // The real age is shown, with the category of the adjusted one.
-    txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.LvrcCategory);
+    txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.lvrcCategory);
 }
 
 }  // namespace velomark::licence

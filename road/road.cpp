@@ -16,10 +16,6 @@ namespace velomark::road {
 
 namespace {
 
-FrameNames Frame() {
-    return {};
-}
-
 // Riding and arrival times are whole seconds and never negative; they split as plain
 // whole-number division splits them.
 constexpr TimeSplitPolicy kClockSplit{
@@ -28,36 +24,7 @@ constexpr TimeSplitPolicy kClockSplit{
 }  // namespace
 
 Road::Road(Application& app, RoadValues& values)
-    : CalculatorWindow(app, kName, "Road Stats", Frame()),
-      values_(values),
-      mnuWinClear(*this, "mnuWinClear", "&Clear"),
-      mnuWinClearAll(*this, "mnuWinClearAll", "Clear &All", "Ctrl+A"),
-      mnuWinClearCircuit(*this, "mnuWinClearCircuit", "Clear &Race Circuit Details Tab"),
-      mnuWinClearSchedule(*this, "mnuWinClearSchedule", "Clear Race &Schedule Tab"),
-      FrameSchedule(*this, "FrameSchedule", "&Race Scheduling"),
-      txtSchedDist(*this, "txtSchedDist"),
-      txtTargSpeed(*this, "txtTargSpeed"),
-      txtStartHours(*this, "txtStartHours"),
-      txtStartMins(*this, "txtStartMins"),
-      txtStartSecs(*this, "txtStartSecs"),
-      txtEndHours(*this, "txtEndHours"),
-      txtEndMins(*this, "txtEndMins"),
-      txtEndSecs(*this, "txtEndSecs"),
-      txtIntHours(*this, "txtIntHours"),
-      txtIntMins(*this, "txtIntMins"),
-      txtIntSecs(*this, "txtIntSecs"),
-      cmdClearSchedule(*this, "cmdClearSchedule", "&Clear"),
-      FrameCircuit(*this, "FrameCircuit", "&Road Circuit Details"),
-      cboCircuitName(*this, "cboCircuitName"),
-      txtCircuitSize(*this, "txtCircuitSize"),
-      txtRaceDistance(*this, "txtRaceDistance"),
-      txtRaceLaps(*this, "txtRaceLaps"),
-      lblCircuitDetails(*this, "lblCircuitDetails"),
-      lblAddress(*this, "lblAddress"),
-      lblContact(*this, "lblContact"),
-      lblTel(*this, "lblTel"),
-      cmdClearCircuit(*this, "cmdClearCircuit", "&Clear"),
-      cmdClear6(*this, "cmdClear6", "Clear &All") {
+    : CalculatorWindow(app, kName, "Road Stats"), values_(values) {
     for (TextField* input : {&txtSchedDist, &txtTargSpeed, &txtStartHours, &txtStartMins,
                              &txtStartSecs, static_cast<TextField*>(&cboCircuitName),
                              &txtCircuitSize, &txtRaceDistance, &txtRaceLaps}) {

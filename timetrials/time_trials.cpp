@@ -5,17 +5,12 @@
 namespace velomark::timetrials {
 
 namespace {
-FrameNames Frame() {
-    FrameNames names;
-    names.windowMenu = "mnuWin";
-    names.exitCaption = "E&xit Program";
-    names.pageSetupCaption = "Page Set&up...";
-    return names;
-}
+constexpr FrameNames kFrame{
+    .windowMenu = "mnuWin", .exitCaption = "E&xit Program", .pageSetupCaption = "Page Set&up..."};
 }  // namespace
 
 TimeTrials::TimeTrials(Application& app, TimeTrialsValues& values)
-    : CalculatorWindow(app, kName, "Time Trials", Frame()), values_(values) {
+    : CalculatorWindow(app, kName, "Time Trials", kFrame), values_(values) {
     SetUpFields();
     WireActualSpeeds();
     WireHandicaps();
