@@ -11,34 +11,6 @@
 
 namespace velomark::timetrials {
 
-void TimeTrials::WireActualSpeeds() {
-    txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
-    txtSecs25.onLostFocus([this] { LeaveTimedSeconds(txtSecs25, [this] { CalcSpeed25(); }); });
-    txtSecs50.onLostFocus([this] { LeaveTimedSeconds(txtSecs50, [this] { CalcSpeed50(); }); });
-    txtSecs100.onLostFocus([this] {
-        LeaveTimedSeconds(txtSecs100, [this] {
-            CalcSpeed100();
-            CalcLadiesBbar();
-        });
-        ShowThreeDecimals(txtSpeed100);
-    });
-    txtHours25.onLostFocus([this] { FillIfEmpty(txtHours25, "0"); });
-    for (TextField* minutes : {&txtMins25, &txtMins50, &txtMins100}) {
-        minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "00"); });
-    }
-    txt12Dist.onLostFocus([this] {
-        CalcSpeed12Hour();
-        CalcAverageSpeed();
-        CalcMensBbar();
-    });
-
-    txtSpeed10.onChange([this] { MarkRidden(txtSpeed10, txtDirty10); });
-    txtSpeed25.onChange([this] { MarkRidden(txtSpeed25, txtDirty25); });
-    txtSpeed50.onChange([this] { MarkRidden(txtSpeed50, txtDirty50); });
-    txtSpeed100.onChange([this] { MarkRidden(txtSpeed100, txtDirty100); });
-    txt12Speed.onChange([this] { MarkRidden(txt12Speed, txtDirty12); });
-}
-
 void TimeTrials::MarkRidden(const TextField& speed, TextField& dirty) {
     dirty.setText(LeadingNumber(speed.text()) > 0 ? "1" : "0");
 }
@@ -58,6 +30,17 @@ void TimeTrials::txtSecs10_LostFocus() {
     }
     CalcSpeed10();
     FillIfEmpty(txtSecs10, "00");
+}
+
+// The 100-mile row works out the ladies' BBAR once more after its speed, and shows its speed
+// to three decimals even when the seconds are refused.
+void TimeTrials::txtSecs_LostFocus(const ActualRow& row) {
+    const bool hundredMiles = &row == &actualRows_.back();
+    LeaveTimedSeconds(row.seconds, [this, &row, hundredMiles] {
+        CalcSpeed(row);
+        if (hundredMiles) CalcLadiesBbar();
+    });
+    if (hundredMiles) ShowThreeDecimals(row.speed);
 }
 
 void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate) {
@@ -95,48 +78,28 @@ void TimeTrials::CalcSpeed10() {
     CalcAverageSpeed();
 }
 
-void TimeTrials::CalcSpeed25() {
-    if (!CalcTimedSpeed({25, txtHours25, txtMins25, txtSecs25, txtSpeed25, values_.actualSecs25}))
-        return;
-    CalcAverageSpeed();
-    CalcLadiesBbar();
-}
-
-void TimeTrials::CalcSpeed50() {
-    if (!CalcTimedSpeed({50, txtHours50, txtMins50, txtSecs50, txtSpeed50, values_.actualSecs50}))
-        return;
-    CalcAverageSpeed();
-    CalcMensBbar();
-    CalcLadiesBbar();
-}
-
-void TimeTrials::CalcSpeed100() {
-    if (!CalcTimedSpeed(
-            {100, txtHours100, txtMins100, txtSecs100, txtSpeed100, values_.actualSecs100}))
-        return;
-    CalcAverageSpeed();
-    CalcMensBbar();
-    CalcLadiesBbar();
-}
-
-// The row's speed from its time; false when the time is refused and nothing has changed.
-bool TimeTrials::CalcTimedSpeed(const ActualRow& row) {
+// A row's speed from its time, and the averages it takes part in. A time too long to hold
+// changes nothing.
+void TimeTrials::CalcSpeed(const ActualRow& row) {
     const std::optional<std::int32_t> total =
         WholeSeconds(TimeInSeconds(&row.hours, row.minutes, row.seconds));
     if (!total) {
         ShowMessage(messages::kTimeTooLong);
-        return false;
+        return;
     }
     row.actualSecs = *total;
     // A total not above 0 leaves the earlier speed standing.
-    if (row.actualSecs > 0)
+    if (row.actualSecs > 0) {
         row.speed.setText(NumberText(row.miles / row.actualSecs * kSecondsPerHour));
+    }
     ShowThreeDecimals(row.speed);
     if (LeadingNumber(row.speed.text()) > 0) {
         FillIfEmpty(row.seconds, "00");
         FillIfEmpty(row.minutes, "00");
     }
-    return true;
+    CalcAverageSpeed();
+    if (row.mensBbar) CalcMensBbar();
+    CalcLadiesBbar();
 }
 
 void TimeTrials::CalcSpeed12Hour() {

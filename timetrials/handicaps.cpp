@@ -13,43 +13,7 @@
 
 namespace velomark::timetrials {
 
-void TimeTrials::WireHandicaps() {
-    for (TextField* minutes : {&txtHMins10, &txtHMins25, &txtHMins50, &txtHMins100}) {
-        minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "0"); });
-    }
-    // The same seconds test as the actual times: the exact value, so 59.2 is refused.
-    txtHSecs10.onLostFocus([this] { LeaveTimedSeconds(txtHSecs10, [this] { CalcHandicap10(); }); });
-    txtHSecs25.onLostFocus([this] { LeaveTimedSeconds(txtHSecs25, [this] { CalcHandicap25(); }); });
-    txtHSecs50.onLostFocus([this] { LeaveTimedSeconds(txtHSecs50, [this] { CalcHandicap50(); }); });
-    txtHSecs100.onLostFocus(
-        [this] { LeaveTimedSeconds(txtHSecs100, [this] { CalcHandicap100(); }); });
-    txtH12.onLostFocus([this] { CalcHandicap12Hour(); });
-}
-
-void TimeTrials::CalcHandicap10() {
-    CalcHandicapRow({10, txtHMins10, txtHSecs10, nullptr, txtHTMins10, txtHTSecs10, txtHSpeed10,
-                     values_.handicapSecs10, values_.handicapTime10, values_.actualSecs10});
-}
-
-void TimeTrials::CalcHandicap25() {
-    CalcHandicapRow({25, txtHMins25, txtHSecs25, &txtHTHours25, txtHTMins25, txtHTSecs25,
-                     txtHSpeed25, values_.handicapSecs25, values_.handicapTime25,
-                     values_.actualSecs25});
-}
-
-void TimeTrials::CalcHandicap50() {
-    CalcHandicapRow({50, txtHMins50, txtHSecs50, &txtHTHours50, txtHTMins50, txtHTSecs50,
-                     txtHSpeed50, values_.handicapSecs50, values_.handicapTime50,
-                     values_.actualSecs50});
-}
-
-void TimeTrials::CalcHandicap100() {
-    CalcHandicapRow({100, txtHMins100, txtHSecs100, &txtHTHours100, txtHTMins100, txtHTSecs100,
-                     txtHSpeed100, values_.handicapSecs100, values_.handicapTime100,
-                     values_.actualSecs100});
-}
-
-void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
+void TimeTrials::CalcHandicap(const HandicapRow& row) {
     const std::optional<std::int32_t> allowance =
         WholeSeconds(TimeInSeconds(nullptr, row.minutes, row.seconds));
     if (!allowance) {

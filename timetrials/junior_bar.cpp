@@ -11,39 +11,10 @@
 
 namespace velomark::timetrials {
 
-void TimeTrials::WireJuniorBar() {
-    txt1Jun10Secs.onLostFocus([this] { CalcJunior10Ride1(); });
-    txt2Jun10Secs.onLostFocus([this] { CalcJunior10Ride2(); });
-    txt1Jun25Secs.onLostFocus([this] { CalcJunior25Ride1(); });
-    txt2Jun25Secs.onLostFocus([this] {
-        CalcJunior25Ride2();
-        CalcJuniorBar();
-    });
-    cmdCalcJunior.onClick([this] { CalculateJuniorBar(); });
-}
-
 void TimeTrials::CalculateJuniorBar() {
-    CalcJunior10Ride1();
-    CalcJunior10Ride2();
-    CalcJunior25Ride1();
-    CalcJunior25Ride2();
+    for (const JuniorRide& ride : juniorRides_)
+        CalcJuniorRide(ride);
     CalcJuniorBar();
-}
-
-void TimeTrials::CalcJunior10Ride1() {
-    CalcJuniorRide({10, nullptr, txt1Jun10Mins, txt1Jun10Secs, txt1Jun10Speed});
-}
-
-void TimeTrials::CalcJunior10Ride2() {
-    CalcJuniorRide({10, nullptr, txt2Jun10Mins, txt2Jun10Secs, txt2Jun10Speed});
-}
-
-void TimeTrials::CalcJunior25Ride1() {
-    CalcJuniorRide({25, &txt1Jun25Hours, txt1Jun25Mins, txt1Jun25Secs, txt1Jun25Speed});
-}
-
-void TimeTrials::CalcJunior25Ride2() {
-    CalcJuniorRide({25, &txt2Jun25Hours, txt2Jun25Mins, txt2Jun25Secs, txt2Jun25Speed});
 }
 
 void TimeTrials::CalcJuniorRide(const JuniorRide& ride) {

@@ -36,33 +36,6 @@ std::string MarginText(std::int32_t margin) {
 
 }  // namespace
 
-void TimeTrials::WireVeterans() {
-    txtDob.onLostFocus([this] { txtDob_LostFocus(); });
-    txtEventDate10.onLostFocus([this] { LeaveEventDate(txtEventDate10, txtAge10); });
-    txtEventDate25.onLostFocus([this] { LeaveEventDate(txtEventDate25, txtAge25); });
-    txtEventDate50.onLostFocus([this] { LeaveEventDate(txtEventDate50, txtAge50); });
-    txtEventDate100.onLostFocus([this] { LeaveEventDate(txtEventDate100, txtAge100); });
-    txtEventDate12.onLostFocus([this] { LeaveEventDate(txtEventDate12, txtAge12); });
-
-    txtStd10Secs.onLostFocus([this] { CalcVetsStandard10(); });
-    txtStd25Secs.onLostFocus([this] {
-        CalcVetsStandard25();
-        CalcVetsResults();
-    });
-    txtStd50Secs.onLostFocus([this] {
-        CalcVetsStandard50();
-        CalcVetsResults();
-    });
-    txtStd100Secs.onLostFocus([this] {
-        CalcVetsStandard100();
-        CalcVetsResults();
-    });
-    txtStd12Dist.onLostFocus([this] {
-        CalcVetsStandard12Hour();
-        CalcVetsResults();
-    });
-}
-
 void TimeTrials::txtDob_LostFocus() {
     if (txtDob.text().empty()) return;
     txtDob.setText(FormatPattern(txtDob.text(), kDatePattern));
@@ -70,9 +43,8 @@ void TimeTrials::txtDob_LostFocus() {
     if (!birth) {
         // The ages no longer belong to the date of birth shown.
         ShowMessage(messages::kDateAsked);
-        for (TextField* age : {&txtAge10, &txtAge25, &txtAge50, &txtAge100, &txtAge12}) {
-            age->setText({});
-        }
+        for (const EventDateRow& row : eventDateRows_)
+            row.age.setText({});
         return;
     }
     values_.birthDate = *birth;
@@ -80,23 +52,23 @@ void TimeTrials::txtDob_LostFocus() {
     RecalcAllAges();
 }
 
-void TimeTrials::LeaveEventDate(TextField& eventDate, TextField& age) {
-    eventDate.setText(FormatPattern(eventDate.text(), kDatePattern));
-    if (!eventDate.text().empty()) ShowAgeOnEventDate(eventDate, age);
+void TimeTrials::LeaveEventDate(const EventDateRow& row) {
+    row.eventDate.setText(FormatPattern(row.eventDate.text(), kDatePattern));
+    if (!row.eventDate.text().empty()) ShowAgeOnEventDate(row);
 }
 
-void TimeTrials::ShowAgeOnEventDate(TextField& eventDate, TextField& age) {
-    const std::optional<Date> date = DateFromText(eventDate.text());
+void TimeTrials::ShowAgeOnEventDate(const EventDateRow& row) {
+    const std::optional<Date> date = DateFromText(row.eventDate.text());
     if (!date) {
         ShowMessage(messages::kDateAsked);
-        age.setText({});
+        row.age.setText({});
         return;
     }
     values_.eventDate = *date;
     // No age can be counted from a date of birth nobody has entered.
     if (!values_.birthDateEntered) return;
     CalcAgeOnEventDate();
-    age.setText(NumberText(values_.ageYears));
+    row.age.setText(NumberText(values_.ageYears));
 }
 
 void TimeTrials::CalcAgeOnEventDate() {
@@ -113,38 +85,11 @@ void TimeTrials::CalcAgeOnEventDate() {
 }
 
 void TimeTrials::RecalcAllAges() {
-    LeaveEventDate(txtEventDate10, txtAge10);
-    LeaveEventDate(txtEventDate25, txtAge25);
-    LeaveEventDate(txtEventDate50, txtAge50);
-    LeaveEventDate(txtEventDate100, txtAge100);
-    LeaveEventDate(txtEventDate12, txtAge12);
+    for (const EventDateRow& row : eventDateRows_)
+        LeaveEventDate(row);
 }
 
-void TimeTrials::CalcVetsStandard10() {
-    CalcVetsStandardRow({10, nullptr, txtStd10Mins, txtStd10Secs, txt10MinsPlus, txt10SecsPlus,
-                         txtStdSpeed10, txtDiff10, txtSpeed10, values_.stdSecs10,
-                         values_.plusSecs10, values_.actualSecs10});
-}
-
-void TimeTrials::CalcVetsStandard25() {
-    CalcVetsStandardRow({25, &txtStd25Hours, txtStd25Mins, txtStd25Secs, txt25MinsPlus,
-                         txt25SecsPlus, txtStdSpeed25, txtDiff25, txtSpeed25, values_.stdSecs25,
-                         values_.plusSecs25, values_.actualSecs25});
-}
-
-void TimeTrials::CalcVetsStandard50() {
-    CalcVetsStandardRow({50, &txtStd50Hours, txtStd50Mins, txtStd50Secs, txt50MinsPlus,
-                         txt50SecsPlus, txtStdSpeed50, txtDiff50, txtSpeed50, values_.stdSecs50,
-                         values_.plusSecs50, values_.actualSecs50});
-}
-
-void TimeTrials::CalcVetsStandard100() {
-    CalcVetsStandardRow({100, &txtStd100Hours, txtStd100Mins, txtStd100Secs, txt100MinsPlus,
-                         txt100SecsPlus, txtStdSpeed100, txtDiff100, txtSpeed100,
-                         values_.stdSecs100, values_.plusSecs100, values_.actualSecs100});
-}
-
-void TimeTrials::CalcVetsStandardRow(const StandardRow& row) {
+void TimeTrials::CalcVetsStandard(const StandardRow& row) {
     const std::optional<std::int32_t> standard =
         WholeSeconds(TimeInSeconds(row.hours, row.minutes, row.seconds));
     // Only a standard far below zero can put the margin outside a Long.
