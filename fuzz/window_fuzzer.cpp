@@ -75,16 +75,8 @@ std::string Shown(const std::string& text) {
     return shown.empty() ? "\"\"" : shown;
 }
 
-bool IsField(const Control& control) {
-    return control.kind() == ControlKind::TextField || control.kind() == ControlKind::ComboBox;
-}
-
 bool CanUse(const Control& control) {
     return control.enabled() && control.visible();
-}
-
-bool CanTypeInto(const Control& control) {
-    return IsField(control) && CanUse(control) && !static_cast<const TextField&>(control).locked();
 }
 
 bool CanClick(const Control& control) {
@@ -176,7 +168,7 @@ class Session {
 
     // Typing replaces the whole text, one keystroke at a time; each keystroke is an action.
     void type(Form& window, ActionInput& input) {
-        const auto fields = ControlsWhere(window, CanTypeInto);
+        const auto fields = ControlsWhere(window, [](const Control& c) { return c.isTypable(); });
         if (fields.empty()) return;
         auto& field = static_cast<TextField&>(*fields[input.choose(fields.size())]);
         const std::string text = input.text();
@@ -196,7 +188,7 @@ class Session {
 
     void pressKey(Form& window, char key) {
         Control* focused = window.focused();
-        if (focused && CanTypeInto(*focused)) {
+        if (focused && focused->isTypable()) {
             const auto& field = static_cast<const TextField&>(*focused);
             invariants_.personEntered(field.name(), field.text() + key);
         }
@@ -206,7 +198,7 @@ class Session {
 
     void pick(Form& window, ActionInput& input) {
         const auto lists = ControlsWhere(window, [](const Control& c) {
-            return c.kind() == ControlKind::ComboBox && CanTypeInto(c) &&
+            return c.kind() == ControlKind::ComboBox && c.isTypable() &&
                    !static_cast<const ComboBox&>(c).items().empty();
         });
         if (lists.empty()) return;

@@ -27,8 +27,8 @@ std::string Quoted(const std::string& text) {
 std::string StateOf(const Control& control) {
     std::string state = control.enabled() ? "enabled" : "disabled";
     state += control.visible() ? " visible" : " hidden";
-    if (control.kind() == ControlKind::TextField || control.kind() == ControlKind::ComboBox) {
-        state += static_cast<const TextField&>(control).locked() ? " locked" : " editable";
+    if (const TextField* field = control.asField()) {
+        state += field->locked() ? " locked" : " editable";
     }
     return state;
 }
@@ -95,12 +95,10 @@ class Run {
 
     TextField& typable(const std::string& name) {
         Control& found = usable(name);
-        if (found.kind() != ControlKind::TextField && found.kind() != ControlKind::ComboBox) {
-            throw BadScript(name + " is a " + KindName(found.kind()) + ", not a field");
-        }
-        auto& field = static_cast<TextField&>(found);
-        if (field.locked()) throw Failure(name + " editable / " + StateOf(field));
-        return field;
+        TextField* field = found.asField();
+        if (!field) throw BadScript(name + " is a " + KindName(found.kind()) + ", not a field");
+        if (field->locked()) throw Failure(name + " editable / " + StateOf(*field));
+        return *field;
     }
 
     Form& loadedWindow(const std::string& name) {
@@ -225,8 +223,6 @@ class Run {
 
     void expectState(const std::string& name, const std::string& state) {
         Control& found = control(name);
-        const bool isField =
-            found.kind() == ControlKind::TextField || found.kind() == ControlKind::ComboBox;
         const bool hasValue =
             found.kind() == ControlKind::OptionButton || found.kind() == ControlKind::CheckBox;
         bool holds = false;
@@ -235,8 +231,9 @@ class Run {
         } else if (state == "visible" || state == "hidden") {
             holds = found.visible() == (state == "visible");
         } else if (state == "locked" || state == "editable") {
-            if (!isField) throw BadScript(name + " is not a field");
-            holds = static_cast<TextField&>(found).locked() == (state == "locked");
+            const TextField* field = found.asField();
+            if (!field) throw BadScript(name + " is not a field");
+            holds = field->locked() == (state == "locked");
         } else if (state == "on" || state == "off") {
             if (!hasValue) throw BadScript(name + " is not an option button or check box");
             const bool value = found.kind() == ControlKind::OptionButton
@@ -261,9 +258,7 @@ class Run {
     void expectColour(const std::string& name, const std::string& wanted) {
         Control& found = control(name);
         Colour colour = colours::kDefault;
-        if (found.kind() == ControlKind::TextField || found.kind() == ControlKind::ComboBox) {
-            colour = static_cast<TextField&>(found).background();
-        }
+        if (const TextField* field = found.asField()) colour = field->background();
         std::ostringstream shown;
         shown << colour.red << "," << colour.green << "," << colour.blue;
         if (shown.str() != wanted) throw Failure(wanted + " / " + shown.str());
