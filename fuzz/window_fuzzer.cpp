@@ -16,6 +16,7 @@
 #include "shell/field_rules.h"
 #include "shell/main_menu.h"
 #include "shell/recording_platform.h"
+#include "tools/harness/program.h"
 
 namespace velomark::fuzz {
 
@@ -104,8 +105,11 @@ std::vector<Control*> ControlsWhere(const Form& window, Wanted wanted) {
 class Session {
   public:
     explicit Session(const WindowProfile& profile)
-        : profile_(profile), app_(platform_), invariants_(profile, platform_) {
-        RegisterCalculators(app_);
+        : profile_(profile),
+          program_(RegisterCalculators),
+          platform_(program_.platform()),
+          app_(program_.app()),
+          invariants_(profile, platform_) {
         nonFiniteShown = false;
         SetNonFiniteListener(&NoteNonFinite);
         traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
@@ -113,7 +117,7 @@ class Session {
 
     void run(ActionInput& input) {
         platform_.setToday(kTodays[input.byte() % kTodays.size()]);
-        app_.open(MainMenu::kName);
+        program_.start();
         openWindow();
         for (int actions = 0; actions < kMaxActions && !input.exhausted(); ++actions) {
             if (app_.ended()) return;
@@ -129,7 +133,7 @@ class Session {
     Form* window() const { return app_.loaded(profile_.window); }
 
     void openWindow() {
-        auto& menu = static_cast<MainMenu&>(*app_.loaded(MainMenu::kName));
+        MainMenu& menu = program_.mainMenu();
         Button* opener = menu.buttonOpening(profile_.window);
         if (opener) {
             timed("main menu: click " + opener->name(), [&] { menu.click(*opener); });
@@ -253,8 +257,9 @@ class Session {
     }
 
     const WindowProfile& profile_;
-    RecordingPlatform platform_;
-    Application app_;
+    harness::Program program_;
+    RecordingPlatform& platform_;
+    Application& app_;
     Invariants invariants_;
     std::vector<std::string> trace_;
     bool traceLive_ = false;

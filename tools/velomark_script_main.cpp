@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "tools/script/headless_driver.h"
 #include "tools/script/runner.h"
 
 #ifdef VELOMARK_HAVE_GUI
-#include "gui/script_driver.h"
+#include "tools/script/widget_driver.h"
 #endif
 
 using namespace velomark::script;
@@ -24,8 +25,7 @@ constexpr int kSomeSkipped = 77;
 std::string WindowWithoutLayout([[maybe_unused]] const Script& script) {
 #ifdef VELOMARK_HAVE_GUI
     for (const Command& command : script.commands) {
-        if (command.name == "open" && !command.args.empty() &&
-            !velomark::gui::CanShowWindow(command.args[0])) {
+        if (command.name == "open" && !command.args.empty() && !CanShowWindow(command.args[0])) {
             return command.args[0];
         }
     }
@@ -36,14 +36,14 @@ std::string WindowWithoutLayout([[maybe_unused]] const Script& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    DriverFactory makeDriver = &HeadlessDriver::Create;
+    DriverFactory makeDriver = HeadlessDriver::Factory(velomark::RegisterCalculators);
     bool throughWidgets = false;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--gui") {
 #ifdef VELOMARK_HAVE_GUI
-            makeDriver = velomark::gui::PrepareScriptDriver(argc, argv);
+            makeDriver = PrepareWidgetDrivers(argc, argv, velomark::RegisterCalculators);
             throughWidgets = true;
 #else
             std::cerr << "velomark-script: this build has no desktop front end for --gui\n";

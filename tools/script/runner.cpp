@@ -270,7 +270,7 @@ class Run {
 
 }  // namespace
 
-Outcome RunScript(const Script& script, DriverFactory makeDriver) {
+Outcome RunScript(const Script& script, const DriverFactory& makeDriver) {
     std::unique_ptr<Driver> driver = makeDriver();
     const bool atSplash = !script.commands.empty() && script.commands.front().name == "splash";
     Run run(*driver);
