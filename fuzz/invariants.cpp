@@ -86,14 +86,13 @@ std::string Invariants::check(const Form& window) {
     if (HasNonNumberWord(window.caption()))
         return "the window's caption " + Quoted(window.caption());
     for (const Control* control : window.controls()) {
-        const bool isField =
-            control->kind() == ControlKind::TextField || control->kind() == ControlKind::ComboBox;
-        if (!isField) {
+        const TextField* asField = control->asField();
+        if (!asField) {
             const std::string caption = control->shownText();
             if (HasNonNumberWord(caption)) return control->name() + " shows " + Quoted(caption);
             continue;
         }
-        const auto& field = static_cast<const TextField&>(*control);
+        const TextField& field = *asField;
         const std::string& shown = field.text();
         // What the person typed is theirs to keep, even in an entry field that is locked later
         // (the gear chart's tyre list); only what the program wrote is judged.

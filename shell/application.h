@@ -90,4 +90,8 @@ class Application {
     int eventDepth_ = 0;
 };
 
+// Registers the program's windows with a new application: the composition root hands one to
+// whatever starts a program (the desktop, the scenario drivers, the fuzzer, the benchmarks).
+using Compose = std::function<void(Application&)>;
+
 }  // namespace velomark

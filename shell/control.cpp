@@ -61,6 +61,23 @@ bool Control::takesFocus() const {
     }
 }
 
+bool Control::isField() const {
+    return kind_ == ControlKind::TextField || kind_ == ControlKind::ComboBox;
+}
+
+TextField* Control::asField() {
+    return isField() ? static_cast<TextField*>(this) : nullptr;
+}
+
+const TextField* Control::asField() const {
+    return isField() ? static_cast<const TextField*>(this) : nullptr;
+}
+
+bool Control::isTypable() const {
+    const TextField* field = asField();
+    return field && enabled_ && visible_ && !field->locked();
+}
+
 namespace {
 void Run(const Form& form, const Handler& handler) {
     if (handler && !form.app().ended()) handler();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,7 @@ class Driver {
     virtual void shortcut(MenuEntry& entry, const std::string& keys) = 0;
 };
 
-using DriverFactory = std::unique_ptr<Driver> (*)();
+// Makes the driver of one scenario, on a fresh program.
+using DriverFactory = std::function<std::unique_ptr<Driver>()>;
 
 }  // namespace velomark::script

@@ -1,4 +1,14 @@
-#include "app/quit_after.h"
+// velomark-startup-probe: velomark as bench/startup times it. It starts exactly as velomark does,
+// goes straight to one point of its start-up and quits as soon as that point is on screen:
+//   frmSplash      the splash shown
+//   frmMainMenu    the splash dismissed at once, the main menu shown
+//   <window name>  from the main menu, that calculator window (frmGearChart, frmTimeTrials,
+//                  frmTrack, frmRoad, frmLicencePoints) opened and shown
+//   all            the five calculator windows opened one after another and shown
+// Each window opened from the menu is reported on standard error with the milliseconds from its
+// button's click to its window shown.
+//
+// usage: velomark-startup-probe POINT
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -6,11 +16,12 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <cstdlib>
+#include <algorithm>
 #include <deque>
 #include <iostream>
 #include <string>
 
+#include "app/desktop.h"
 #include "gui/form_view.h"
 #include "gui/front_end.h"
 #include "shell/main_menu.h"
@@ -57,7 +68,7 @@ class QuitAfter : public QObject {
             return;
         }
         if (window != MainMenu::kName) {
-            std::cerr << "velomark: " << window << " shown "
+            std::cerr << "velomark-startup-probe: " << window << " shown "
                       << static_cast<double>(clock_.nsecsElapsed()) / 1e6
                       << " ms after its button was clicked\n";
         }
@@ -74,7 +85,8 @@ class QuitAfter : public QObject {
         auto* widget =
             view && button ? qobject_cast<QAbstractButton*>(view->widgetOf(*button)) : nullptr;
         if (!widget) {
-            std::cerr << "velomark: the main menu has no button opening " << window << "\n";
+            std::cerr << "velomark-startup-probe: the main menu has no button opening " << window
+                      << "\n";
             return Quit();
         }
         awaited_ = window;
@@ -96,32 +108,34 @@ class QuitAfter : public QObject {
 
 }  // namespace
 
-bool ArmQuitAfter(gui::FrontEnd& frontEnd) {
-    const char* value = std::getenv(kQuitAfterVariable);
-    if (!value || !*value) return true;
-    const std::string point = value;
-    if (point == Splash::kName) {
-        new QuitAfter(frontEnd, false, {});
-        return true;
-    }
-    if (point == MainMenu::kName) {
-        new QuitAfter(frontEnd, true, {});
-        return true;
-    }
-    if (point == "all") {
-        new QuitAfter(frontEnd, true, {std::begin(kCalculators), std::end(kCalculators)});
-        return true;
-    }
-    for (const char* window : kCalculators) {
-        if (point == window) {
-            new QuitAfter(frontEnd, true, {point});
-            return true;
-        }
-    }
-    std::cerr << "velomark: " << kQuitAfterVariable << "=" << point
-              << " names no point of the start-up; use frmSplash, frmMainMenu, all or a "
-                 "calculator window's name\n";
-    return false;
-}
-
 }  // namespace velomark
+
+int main(int argc, char** argv) {
+    using namespace velomark;
+    if (argc != 2) {
+        std::cerr << "usage: velomark-startup-probe frmSplash|frmMainMenu|all|WINDOW\n";
+        return 2;
+    }
+    const std::string point = argv[1];
+    bool throughMenu = true;
+    std::deque<std::string> toOpen;
+    if (point == Splash::kName) {
+        throughMenu = false;
+    } else if (point == "all") {
+        toOpen.assign(std::begin(kCalculators), std::end(kCalculators));
+    } else if (std::find(std::begin(kCalculators), std::end(kCalculators), point) !=
+               std::end(kCalculators)) {
+        toOpen.push_back(point);
+    } else if (point != MainMenu::kName) {
+        std::cerr << "velomark-startup-probe: " << point
+                  << " names no point of the start-up; use frmSplash, frmMainMenu, all or a "
+                     "calculator window's name\n";
+        return 2;
+    }
+    // Qt sees the program's name only, as velomark's own start has it.
+    int qtArgc = 1;
+    return RunDesktop(qtArgc, argv, [&](gui::FrontEnd& frontEnd) {
+        new QuitAfter(frontEnd, throughMenu, toOpen);
+        return true;
+    });
+}

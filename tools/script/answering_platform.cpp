@@ -1,13 +1,13 @@
-#include "gui/script_platform.h"
+#include "tools/script/answering_platform.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
-namespace velomark::gui {
+namespace velomark::script {
 
-void ScriptPlatform::showMessage(const std::string& title, const std::string& text) {
+void AnsweringPlatform::showMessage(const std::string& title, const std::string& text) {
     RecordingPlatform::showMessage(title, text);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
@@ -15,4 +15,4 @@ void ScriptPlatform::showMessage(const std::string& title, const std::string& te
     box.exec();
 }
 
-}  // namespace velomark::gui
+}  // namespace velomark::script

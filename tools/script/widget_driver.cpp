@@ -1,4 +1,4 @@
-#include "gui/script_driver.h"
+#include "tools/script/widget_driver.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -17,14 +17,17 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/calculators.h"
 #include "gui/form_view.h"
 #include "gui/front_end.h"
 #include "gui/layouts.h"
 #include "gui/look.h"
-#include "gui/script_platform.h"
+#include "tools/harness/program.h"
+#include "tools/script/answering_platform.h"
 
-namespace velomark::gui {
+namespace velomark::script {
+
+using gui::FormView;
+using gui::FrontEnd;
 
 namespace {
 
@@ -77,26 +80,30 @@ void TypeCharacter(QWidget& target, QChar character) {
 }
 
 // Runs the person's actions through the widgets of the program's windows.
-class WidgetDriver : public script::Driver {
+class WidgetDriver : public Driver {
   public:
-    WidgetDriver() : app_(platform_), frontEnd_(app_) {
-        RegisterCalculators(app_);
-        // The splash's two seconds pass only when the scenario says "tick".
+    explicit WidgetDriver(const Compose& compose)
+        : program_(platform_, compose), frontEnd_(program_.app()) {
+        // The splash's two seconds pass only when the scenario says "tick"; at the start, once
+        // the splash is on screen, its timer's tick is fired as the scenario's would be.
         frontEnd_.tickOnlyByHand();
+        program_.fireSplashTimerWith([this] {
+            Settle();
+            frontEnd_.fireTimer();
+        });
     }
     ~WidgetDriver() override = default;
 
-    Application& app() override { return app_; }
+    Application& app() override { return program_.app(); }
     RecordingPlatform& platform() override { return platform_; }
 
     void start(bool atSplash) override {
-        app_.start();
+        program_.start(atSplash);
         Settle();
-        if (!atSplash) tick();
     }
 
     void key(char character) override {
-        Form* window = app_.current();
+        Form* window = program_.app().current();
         if (!window) return;
         TypeCharacter(keyTarget(*window), QChar(static_cast<unsigned char>(character)));
         Settle();
@@ -112,7 +119,7 @@ class WidgetDriver : public script::Driver {
 
     void bringToFront(Form& window) override {
         activate(window);
-        app_.show(window);
+        program_.app().show(window);
         Settle();
     }
 
@@ -148,7 +155,7 @@ class WidgetDriver : public script::Driver {
     }
 
     void leave() override {
-        Form* window = app_.current();
+        Form* window = program_.app().current();
         if (!window) return;
         activate(*window);
         QWidget* focused = QApplication::focusWidget();
@@ -282,14 +289,10 @@ class WidgetDriver : public script::Driver {
         }
     }
 
-    ScriptPlatform platform_;
-    Application app_;
+    AnsweringPlatform platform_;
+    harness::Program program_;
     FrontEnd frontEnd_;
 };
-
-std::unique_ptr<script::Driver> CreateDriver() {
-    return std::make_unique<WidgetDriver>();
-}
 
 // The offscreen platform's notes on what it cannot do (raise a window, grab the keyboard) say
 // nothing about the program.
@@ -302,7 +305,7 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-script::DriverFactory PrepareScriptDriver(int, char** argv) {
+DriverFactory PrepareWidgetDrivers(int, char** argv, Compose compose) {
     if (!QApplication::instance()) {
         qInstallMessageHandler(QuietOffscreenNotes);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -310,13 +313,13 @@ script::DriverFactory PrepareScriptDriver(int, char** argv) {
         static char* qtArgv[] = {argv[0], nullptr};
         // Kept for the whole run: the drivers of all scenarios share it.
         auto* application = new QApplication(qtArgc, qtArgv);
-        SetUpLook(*application);
+        gui::SetUpLook(*application);
     }
-    return &CreateDriver;
+    return [compose = std::move(compose)] { return std::make_unique<WidgetDriver>(compose); };
 }
 
 bool CanShowWindow(const std::string& window) {
-    return FindLayout(window) != nullptr;
+    return gui::FindLayout(window) != nullptr;
 }
 
-}  // namespace velomark::gui
+}  // namespace velomark::script

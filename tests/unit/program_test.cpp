@@ -1,0 +1,86 @@
+#include "tools/harness/program.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "app/calculators.h"
+#include "road/road.h"
+#include "shell/main_menu.h"
+#include "shell/splash.h"
+
+namespace velomark::harness {
+namespace {
+
+std::string ErrorOf(const std::function<void()>& asking) {
+    try {
+        asking();
+    } catch (const std::logic_error& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TEST(Program, StartsAtTheMainMenuUnlessAskedToStayAtTheSplash) {
+    Program program(RegisterCalculators);
+    program.start();
+    ASSERT_NE(program.app().current(), nullptr);
+    EXPECT_EQ(program.app().current()->name(), MainMenu::kName);
+    EXPECT_EQ(program.app().loaded(Splash::kName), nullptr);
+
+    Program atSplash(RegisterCalculators);
+    atSplash.start(true);
+    ASSERT_NE(atSplash.app().current(), nullptr);
+    EXPECT_EQ(atSplash.app().current()->name(), Splash::kName);
+    EXPECT_NE(atSplash.app().current()->firstRunningTimer(), nullptr);
+    EXPECT_EQ(ErrorOf([&] { atSplash.open(Road::kName); }), "the main menu is not open");
+}
+
+TEST(Program, TheSplashTimerFiresTheWayItIsToldTo) {
+    Program program(RegisterCalculators);
+    int fired = 0;
+    program.fireSplashTimerWith([&] {
+        ++fired;
+        program.app().tick();
+    });
+    program.start();
+    EXPECT_EQ(fired, 1);
+    EXPECT_NE(program.app().loaded(MainMenu::kName), nullptr);
+}
+
+TEST(Program, OpensWindowsThroughTheMainMenu) {
+    RecordingPlatform platform;
+    Program program(platform, RegisterCalculators);
+    program.start();
+    Form& road = program.open(Road::kName);
+    EXPECT_EQ(program.app().current(), &road);
+    EXPECT_EQ(road.focused(), road.find("txtSchedDist"));
+    EXPECT_EQ(ErrorOf([&] { program.open("frmNowhere"); }), "no main-menu button opens frmNowhere");
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST(Program, FindsControlsByNameAndKind) {
+    Program program(RegisterCalculators);
+    program.start();
+    program.open(Road::kName);
+    EXPECT_EQ(program.textField("txtSchedDist").name(), "txtSchedDist");
+    // A drop-down list's text is a field too.
+    EXPECT_EQ(&program.textField("cboCircuitName"), &program.list("cboCircuitName"));
+    EXPECT_EQ(program.button("cmdClear6").name(), "cmdClear6");
+    EXPECT_EQ(program.menuEntry("mnuWinClearAll").shortcut(), "Ctrl+A");
+    EXPECT_EQ(ErrorOf([&] { program.control("txtNowhere"); }),
+              "frmRoad has no control called txtNowhere");
+    EXPECT_EQ(ErrorOf([&] { program.list("txtSchedDist"); }),
+              "txtSchedDist in frmRoad is a text field, not a drop-down list");
+    EXPECT_EQ(ErrorOf([&] { program.option("cmdClear6"); }),
+              "cmdClear6 in frmRoad is a button, not an option button");
+    EXPECT_EQ(ErrorOf([&] { program.checkBox("mnuWinClearAll"); }),
+              "mnuWinClearAll in frmRoad is a menu entry, not a check box");
+    EXPECT_EQ(ErrorOf([&] { program.textField("cmdClear6"); }),
+              "cmdClear6 in frmRoad is a button, not a field");
+}
+
+}  // namespace
+}  // namespace velomark::harness
