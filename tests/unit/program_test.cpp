@@ -35,7 +35,7 @@ TEST(Program, StartsAtTheMainMenuUnlessAskedToStayAtTheSplash) {
     ASSERT_NE(atSplash.app().current(), nullptr);
     EXPECT_EQ(atSplash.app().current()->name(), Splash::kName);
     EXPECT_NE(atSplash.app().current()->firstRunningTimer(), nullptr);
-    EXPECT_EQ(ErrorOf([&] { atSplash.open(Road::kName); }), "the main menu is not open");
+    EXPECT_EQ(ErrorOf([&] { atSplash.open(road::Road::kName); }), "the main menu is not open");
 }
 
 TEST(Program, TheSplashTimerFiresTheWayItIsToldTo) {
@@ -54,7 +54,7 @@ TEST(Program, OpensWindowsThroughTheMainMenu) {
     RecordingPlatform platform;
     Program program(platform, RegisterCalculators);
     program.start();
-    Form& road = program.open(Road::kName);
+    Form& road = program.open(road::Road::kName);
     EXPECT_EQ(program.app().current(), &road);
     EXPECT_EQ(road.focused(), road.find("txtSchedDist"));
     EXPECT_EQ(ErrorOf([&] { program.open("frmNowhere"); }), "no main-menu button opens frmNowhere");
@@ -64,7 +64,7 @@ TEST(Program, OpensWindowsThroughTheMainMenu) {
 TEST(Program, FindsControlsByNameAndKind) {
     Program program(RegisterCalculators);
     program.start();
-    program.open(Road::kName);
+    program.open(road::Road::kName);
     EXPECT_EQ(program.textField("txtSchedDist").name(), "txtSchedDist");
     // A drop-down list's text is a field too.
     EXPECT_EQ(&program.textField("cboCircuitName"), &program.list("cboCircuitName"));
