@@ -27,6 +27,10 @@ const char* KindName(ControlKind kind) {
             return "picture";
         case ControlKind::Timer:
             return "timer";
+        case ControlKind::Grid:
+            return "grid";
+        case ControlKind::Chart:
+            return "chart";
     }
     return "control";
 }

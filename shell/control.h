@@ -22,6 +22,8 @@ enum class ControlKind {
     MenuEntry,
     Picture,
     Timer,
+    Grid,
+    Chart,
 };
 
 const char* KindName(ControlKind kind);
