@@ -23,6 +23,7 @@ constexpr AdapterRow kAdapters[] = {
     {ControlKind::MenuEntry, &kMenuEntryAdapter},
     {ControlKind::Picture, &kPictureAdapter},
     {ControlKind::Timer, &kTimerAdapter},
+    {ControlKind::Grid, &kGridAdapter},
 };
 
 }  // namespace
