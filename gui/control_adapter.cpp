@@ -24,6 +24,7 @@ constexpr AdapterRow kAdapters[] = {
     {ControlKind::Picture, &kPictureAdapter},
     {ControlKind::Timer, &kTimerAdapter},
     {ControlKind::Grid, &kGridAdapter},
+    {ControlKind::Chart, &kChartAdapter},
 };
 
 }  // namespace
