@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What software centres and desktop menus read about velomark: the desktop entry and the
 # AppStream metadata pass their validators; the metadata launches that entry and the entry names
-# the icon that is there in every size; and the newest release in the metadata is the version
-# CMake builds.
+# the icon that is there in every size; and the newest release in the metadata and in the
+# package's changelog is the version CMake builds.
 #   metadata.sh SOURCE_DIR VERSION
 set -euo pipefail
 source_dir=$1
@@ -11,6 +11,7 @@ id=org.velomark.VelomarkLite
 desktop="$source_dir/app/$id.desktop"
 metainfo="$source_dir/app/$id.metainfo.xml"
 icons="$source_dir/app/icons"
+changelog="$source_dir/packaging/changelog"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -41,4 +42,7 @@ done
 newest=$(grep -m1 -o '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
 [ "$newest" = "$version" ] ||
     fail "the metadata's newest release is $newest, not $version: add a release entry"
+changed=$(head -n 1 "$changelog" | sed -n 's/^velomark (\([^)]*\)).*/\1/p')
+[ "$changed" = "$version" ] ||
+    fail "the changelog's newest entry is ${changed:-missing}, not $version: add an entry"
 echo "ok: desktop entry and metadata of $version"
