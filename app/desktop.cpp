@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/calculators.h"
+#include "app/command_line.h"
 #include "gui/front_end.h"
 #include "gui/look.h"
 #include "gui/qt_platform.h"
@@ -26,7 +27,9 @@ bool HasDisplay() {
 }  // namespace
 
 int RunDesktop(int& argc, char** argv, const BeforeStart& beforeStart) {
-    if (!HasDisplay()) {
+    const CommandLine commandLine = ReadCommandLine(argc, argv, std::cout, std::cerr);
+    if (commandLine.exitStatus) return *commandLine.exitStatus;
+    if (!commandLine.namesPlatform && !HasDisplay()) {
         std::cerr << "velomark needs a graphical display; without one, run it as "
                      "xvfb-run -a "
                   << argv[0] << "\n";
