@@ -23,6 +23,8 @@ constexpr AdapterRow kAdapters[] = {
     {ControlKind::MenuEntry, &kMenuEntryAdapter},
     {ControlKind::Picture, &kPictureAdapter},
     {ControlKind::Timer, &kTimerAdapter},
+    {ControlKind::Grid, &kGridAdapter},
+    {ControlKind::Chart, &kChartAdapter},
 };
 
 }  // namespace

@@ -45,6 +45,8 @@ extern const ControlAdapter kPictureAdapter;       // caption_adapters.cpp
 extern const ControlAdapter kGroupBoxAdapter;      // caption_adapters.cpp
 extern const ControlAdapter kMenuEntryAdapter;     // menu_adapter.cpp
 extern const ControlAdapter kTimerAdapter;         // timer_adapter.cpp
+extern const ControlAdapter kGridAdapter;          // grid_adapter.cpp
+extern const ControlAdapter kChartAdapter;         // chart_adapter.cpp
 
 inline QString Text(const std::string& text) {
     return QString::fromStdString(text);

@@ -10,8 +10,9 @@ namespace velomark::gui {
 
 namespace {
 
-constexpr const char* kControlPrefixes[] = {"frm",    "cmd",   "txt", "cbo", "lbl", "Label", "chk",
-                                            "Option", "Frame", "mnu", "mny", "img", "Timer"};
+constexpr const char* kControlPrefixes[] = {"frm",   "cmd", "txt",    "cbo",   "lbl",
+                                            "Label", "chk", "Option", "Frame", "mnu",
+                                            "mny",   "img", "Timer",  "grd",   "pic"};
 
 std::string Describe(const Control& control) {
     return std::string("the ") + KindName(control.kind()) + " " + control.name();

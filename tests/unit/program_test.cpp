@@ -9,6 +9,7 @@
 #include "app/calculators.h"
 #include "road/road.h"
 #include "shell/main_menu.h"
+#include "shell/recording_platform.h"
 #include "shell/splash.h"
 
 namespace velomark::harness {
@@ -80,6 +81,72 @@ TEST(Program, FindsControlsByNameAndKind) {
               "mnuWinClearAll in frmRoad is a menu entry, not a check box");
     EXPECT_EQ(ErrorOf([&] { program.textField("cmdClear6"); }),
               "cmdClear6 in frmRoad is a button, not a field");
+}
+
+struct VisitValues {
+    int visits = 0;
+};
+
+// Counts its openings in a working value, which outlives the window as every calculator's does.
+class VisitWindow : public Form {
+  public:
+    VisitWindow(Application& app, VisitValues& values)
+        : Form(app, "frmVisits", "Visits"), values_(values) {}
+    void Form_Load() override { lblVisits.setCaption(std::to_string(++values_.visits)); }
+
+    Label lblVisits{*this, "lblVisits"};
+
+  private:
+    VisitValues& values_;
+};
+
+void ComposeWithVisits(Application& app) {
+    RegisterCalculators(app);
+    app.registerCalculator<VisitWindow, VisitValues>("frmVisits");
+}
+
+std::string VisitsShown(Application& app) {
+    return app.open("frmVisits").find("lblVisits")->shownText();
+}
+
+TEST(Program, ARestartIsAFreshProgramOnTheSamePlatform) {
+    RecordingPlatform platform;
+    Program program(platform, ComposeWithVisits);
+    program.start();
+    EXPECT_EQ(VisitsShown(program.app()), "1");
+    program.app().unload(*program.app().loaded("frmVisits"));
+    EXPECT_EQ(VisitsShown(program.app()), "2");
+    program.open(road::Road::kName);
+    platform.setClipboardText("50\t34");
+    platform.writeSettings("GearTable", {{"Last", "Track"}});
+    platform.showMessage(kApplicationTitle, "Seen before");
+
+    program.restart();
+    EXPECT_TRUE(program.app().loadedWindows().empty());
+    EXPECT_FALSE(program.app().ended());
+    program.start();
+    ASSERT_NE(program.app().current(), nullptr);
+    EXPECT_EQ(program.app().current()->name(), MainMenu::kName);
+    EXPECT_EQ(program.app().loaded(road::Road::kName), nullptr);
+    // Working values start again from 0.
+    EXPECT_EQ(VisitsShown(program.app()), "1");
+    // What the desktop holds outlives the program.
+    EXPECT_EQ(platform.clipboard(), "50\t34");
+    EXPECT_EQ(platform.readSettings("GearTable").values, (SettingsSection{{"Last", "Track"}}));
+    EXPECT_EQ(platform.messages().size(), 1u);
+}
+
+TEST(Program, RestartsAfterTheProgramHasEnded) {
+    Program program(RegisterCalculators);
+    program.start();
+    program.mainMenu().click(program.button("cmdExit"));
+    ASSERT_TRUE(program.app().ended());
+    program.restart();
+    program.start();
+    EXPECT_FALSE(program.app().ended());
+    EXPECT_EQ(program.app().current()->name(), MainMenu::kName);
+    Form& road = program.open(road::Road::kName);
+    EXPECT_EQ(program.app().current(), &road);
 }
 
 }  // namespace

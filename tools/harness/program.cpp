@@ -25,27 +25,36 @@ Kind& OfKind(Control& control, const char* kind) {
 Program::Program(const Compose& compose)
     : ownPlatform_(std::make_unique<RecordingPlatform>()),
       platform_(*ownPlatform_),
-      app_(platform_) {
-    compose(app_);
+      compose_(compose),
+      app_(std::make_unique<Application>(platform_)) {
+    compose_(*app_);
 }
 
 Program::Program(RecordingPlatform& platform, const Compose& compose)
-    : platform_(platform), app_(platform_) {
-    compose(app_);
+    : platform_(platform), compose_(compose), app_(std::make_unique<Application>(platform_)) {
+    compose_(*app_);
 }
 
 void Program::start(bool atSplash) {
-    app_.start();
+    app_->start();
     if (atSplash) return;
     if (fireSplashTimer_) {
         fireSplashTimer_();
     } else {
-        app_.tick();
+        app_->tick();
     }
 }
 
+void Program::restart() {
+    app_->end();
+    // The windows' working values belong to the application, so they go with it.
+    app_.reset();
+    app_ = std::make_unique<Application>(platform_);
+    compose_(*app_);
+}
+
 MainMenu& Program::mainMenu() const {
-    auto* menu = dynamic_cast<MainMenu*>(app_.loaded(MainMenu::kName));
+    auto* menu = dynamic_cast<MainMenu*>(app_->loaded(MainMenu::kName));
     if (!menu) throw std::logic_error("the main menu is not open");
     return *menu;
 }
@@ -55,13 +64,13 @@ Form& Program::open(const std::string& window) {
     Button* button = menu.buttonOpening(window);
     if (!button) throw std::logic_error("no main-menu button opens " + window);
     menu.click(*button);
-    Form* opened = app_.loaded(window);
+    Form* opened = app_->loaded(window);
     if (!opened) throw std::logic_error(window + " did not open");
     return *opened;
 }
 
 Control& Program::control(const std::string& name) const {
-    Form* window = app_.current();
+    Form* window = app_->current();
     if (!window) throw std::logic_error("no window is in front to have " + name);
     Control* found = window->find(name);
     if (!found) throw std::logic_error(window->name() + " has no control called " + name);

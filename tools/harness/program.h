@@ -26,13 +26,19 @@ class Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Application& app() { return app_; }
+    Application& app() { return *app_; }
     RecordingPlatform& platform() const { return platform_; }
 
     // How start makes the splash's timer fire; the application's own tick unless set.
     void fireSplashTimerWith(std::function<void()> fire) { fireSplashTimer_ = std::move(fire); }
     // Shows the splash and, unless atSplash, fires its timer: the main menu comes up.
     void start(bool atSplash = false);
+    // The program ends, unless it has already, and a fresh one with the same windows takes its
+    // place on the same platform, every working value at 0; start it with start(). Whatever
+    // the platform holds (settings, clipboard, the messages shown) is kept, as a person's
+    // desktop keeps it between runs. Anything still holding the old application must let go
+    // of it first.
+    void restart();
 
     MainMenu& mainMenu() const;
     // Clicks the main-menu button that opens the window; the window then opened.
@@ -50,7 +56,8 @@ class Program {
   private:
     std::unique_ptr<RecordingPlatform> ownPlatform_;
     RecordingPlatform& platform_;
-    Application app_;
+    Compose compose_;
+    std::unique_ptr<Application> app_;
     std::function<void()> fireSplashTimer_;
 };
 

@@ -1,5 +1,6 @@
 #include "tools/script/commands.h"
 
+#include "tools/script/script.h"
 #include "tools/script/session.h"
 
 namespace velomark::script {
@@ -39,6 +40,9 @@ constexpr CommandSpec kCommands[] = {
      [](Session& s, const Args& a) { s.shortcut(a[0]); }},
     {"today", "DD/MM/YYYY", 1, 1, "set the date the program takes as today", true,
      [](Session& s, const Args& a) { s.setToday(a[0]); }},
+    {"restart", "", 0, 0,
+     "the program ends and starts again at the main menu; settings and clipboard are kept", true,
+     [](Session& s, const Args&) { s.restart(); }},
     {"expect", "CONTROL TEXT", 2, kRestOfLine,
      "the text or caption of CONTROL (or a window's caption) is TEXT", true,
      [](Session& s, const Args& a) { s.expectText(a[0], a[1]); }},
@@ -64,6 +68,18 @@ constexpr CommandSpec kCommands[] = {
      [](Session& s, const Args& a) { s.expectPrinted(a[0]); }},
     {"expect-ended", "", 0, 0, "the program has ended", true,
      [](Session& s, const Args&) { s.expectEnded(); }},
+    {"expect-cell", "GRID ROW COL TEXT", 4, kRestOfLine,
+     "the grid's cell shows TEXT (row 0 and column 0 are the headers)", true,
+     [](Session& s, const Args& a) { s.expectCell(a[0], a[1], a[2], a[3]); }},
+    {"expect-cell-colour", "GRID ROW COL R,G,B", 4, 4, "the background colour of the grid's cell",
+     true, [](Session& s, const Args& a) { s.expectCellColour(a[0], a[1], a[2], a[3]); }},
+    {"expect-rows", "GRID N", 2, 2, "the grid has N data rows (headers not counted)", true,
+     [](Session& s, const Args& a) { s.expectRows(a[0], a[1]); }},
+    {"expect-columns", "GRID N", 2, 2, "the grid has N data columns (headers not counted)", true,
+     [](Session& s, const Args& a) { s.expectColumns(a[0], a[1]); }},
+    {"expect-clipboard", "TEXT", 1, kRestOfLine,
+     "the clipboard holds TEXT exactly; \\t in TEXT is a tab, \\n a line end", true,
+     [](Session& s, const Args& a) { s.expectClipboard(WithTabsAndLineEnds(a[0])); }},
 };
 
 }  // namespace

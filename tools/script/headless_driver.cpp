@@ -52,4 +52,9 @@ void HeadlessDriver::shortcut(MenuEntry& entry, const std::string&) {
     entry.form().click(entry);
 }
 
+void HeadlessDriver::restart() {
+    program_.restart();
+    program_.start();
+}
+
 }  // namespace velomark::script

@@ -24,6 +24,7 @@ class HeadlessDriver : public Driver {
     void pick(ComboBox& list, const std::string& item) override;
     void click(Control& control) override;
     void shortcut(MenuEntry& entry, const std::string& keys) override;
+    void restart() override;
 
     // Headless drivers of programs with the windows compose registers.
     static DriverFactory Factory(Compose compose);

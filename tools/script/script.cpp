@@ -40,6 +40,22 @@ std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
     return words;
 }
 
+std::string WithTabsAndLineEnds(const std::string& written) {
+    std::string text;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (written[i] == '\\' && i + 1 < written.size()) {
+            const char next = written[i + 1];
+            if (next == 't' || next == 'n') {
+                text += next == 't' ? '\t' : '\n';
+                ++i;
+                continue;
+            }
+        }
+        text += written[i];
+    }
+    return text;
+}
+
 std::optional<Script> ParseScript(const std::string& file, std::string& error) {
     std::ifstream in(file);
     if (!in) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <sstream>
 
 #include "shell/field_rules.h"
@@ -31,6 +32,23 @@ std::string StateOf(const Control& control) {
         state += field->locked() ? " locked" : " editable";
     }
     return state;
+}
+
+std::string ColourText(Colour colour) {
+    std::ostringstream shown;
+    shown << colour.red << "," << colour.green << "," << colour.blue;
+    return shown.str();
+}
+
+// A row, column or count as a script writes it: a whole number from 0.
+int WholeNumber(const std::string& text, const char* what) {
+    int number = -1;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc() || stop != end || number < 0) {
+        throw BadScript(std::string(what) + " is a whole number from 0, not " + Quoted(text));
+    }
+    return number;
 }
 
 }  // namespace
@@ -191,9 +209,8 @@ void Session::expectColour(const std::string& name, const std::string& wanted) {
     Control& found = control(name);
     Colour colour = colours::kDefault;
     if (const TextField* field = found.asField()) colour = field->background();
-    std::ostringstream shown;
-    shown << colour.red << "," << colour.green << "," << colour.blue;
-    if (shown.str() != wanted) throw Failure(wanted + " / " + shown.str());
+    const std::string shown = ColourText(colour);
+    if (shown != wanted) throw Failure(wanted + " / " + shown);
 }
 
 void Session::expectMessage(const std::string* wanted) {
@@ -235,6 +252,61 @@ void Session::expectPrinted(const std::string& window) {
 
 void Session::expectEnded() {
     if (!driver_.app().ended()) throw Failure("the program ended / still running");
+}
+
+const Grid& Session::grid(const std::string& name) {
+    Control& found = control(name);
+    if (found.kind() != ControlKind::Grid) {
+        throw BadScript(name + " is a " + KindName(found.kind()) + ", not a grid");
+    }
+    return static_cast<const Grid&>(found);
+}
+
+void Session::requireSameOnScreen(const Grid& grid) {
+    const std::string difference = driver_.differenceOnScreen(grid);
+    if (!difference.empty()) {
+        throw Failure(grid.name() + " on screen as in its model / " + difference);
+    }
+}
+
+void Session::expectCell(const std::string& name, const std::string& row, const std::string& column,
+                         const std::string& wanted) {
+    const Grid& found = grid(name);
+    const std::string shown = found.cellText(WholeNumber(row, "ROW"), WholeNumber(column, "COL"));
+    if (shown != wanted) throw Failure(Quoted(wanted) + " / " + Quoted(shown));
+    requireSameOnScreen(found);
+}
+
+void Session::expectCellColour(const std::string& name, const std::string& row,
+                               const std::string& column, const std::string& wanted) {
+    const Grid& found = grid(name);
+    const std::string shown =
+        ColourText(found.cellColour(WholeNumber(row, "ROW"), WholeNumber(column, "COL")));
+    if (shown != wanted) throw Failure(wanted + " / " + shown);
+    requireSameOnScreen(found);
+}
+
+void Session::expectRows(const std::string& name, const std::string& count) {
+    const Grid& found = grid(name);
+    const int wanted = WholeNumber(count, "N");
+    if (found.rows() != wanted) {
+        throw Failure(std::to_string(wanted) + " rows / " + std::to_string(found.rows()));
+    }
+    requireSameOnScreen(found);
+}
+
+void Session::expectColumns(const std::string& name, const std::string& count) {
+    const Grid& found = grid(name);
+    const int wanted = WholeNumber(count, "N");
+    if (found.columns() != wanted) {
+        throw Failure(std::to_string(wanted) + " columns / " + std::to_string(found.columns()));
+    }
+    requireSameOnScreen(found);
+}
+
+void Session::expectClipboard(const std::string& wanted) {
+    const std::string& held = driver_.platform().clipboard();
+    if (held != wanted) throw Failure(Quoted(wanted) + " / " + Quoted(held));
 }
 
 void Session::finish() {

@@ -38,6 +38,7 @@ class Session {
     void click(const std::string& name);
     void shortcut(const std::string& keys);
     void setToday(const std::string& text);
+    void restart() { driver_.restart(); }
 
     void expectText(const std::string& name, const std::string& wanted);
     void expectState(const std::string& name, const std::string& state);
@@ -49,6 +50,16 @@ class Session {
     void expectCurrent(const std::string& window);
     void expectPrinted(const std::string& window);
     void expectEnded();
+    // A grid's cell at a row and column, counted from the headers at 0; what the grid shows on
+    // screen must be what its model holds.
+    void expectCell(const std::string& name, const std::string& row, const std::string& column,
+                    const std::string& wanted);
+    void expectCellColour(const std::string& name, const std::string& row,
+                          const std::string& column, const std::string& wanted);
+    // The grid's data rows or columns, headers not counted.
+    void expectRows(const std::string& name, const std::string& count);
+    void expectColumns(const std::string& name, const std::string& count);
+    void expectClipboard(const std::string& wanted);
 
     // A message box the script never looked at is an unexpected message.
     void finish();
@@ -62,6 +73,8 @@ class Session {
     void requireWindowName(const std::string& name);
     const RecordingPlatform::Message* nextMessage();
     std::string shownText(const std::string& name);
+    const Grid& grid(const std::string& name);
+    void requireSameOnScreen(const Grid& grid);
 
     Driver& driver_;
     std::size_t checked_ = 0;

@@ -13,8 +13,10 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "gui/form_view.h"
@@ -69,6 +71,11 @@ QPoint ClickPoint(QWidget& widget) {
     return widget.rect().center();
 }
 
+std::string ColourText(const QColor& colour) {
+    return std::to_string(colour.red()) + "," + std::to_string(colour.green()) + "," +
+           std::to_string(colour.blue());
+}
+
 // Sends one character as the keyboard would.
 void TypeCharacter(QWidget& target, QChar character) {
     if (character.unicode() < 128) {
@@ -82,14 +89,13 @@ void TypeCharacter(QWidget& target, QChar character) {
 // Runs the person's actions through the widgets of the program's windows.
 class WidgetDriver : public Driver {
   public:
-    explicit WidgetDriver(const Compose& compose)
-        : program_(platform_, compose), frontEnd_(program_.app()) {
-        // The splash's two seconds pass only when the scenario says "tick"; at the start, once
-        // the splash is on screen, its timer's tick is fired as the scenario's would be.
-        frontEnd_.tickOnlyByHand();
+    explicit WidgetDriver(const Compose& compose) : program_(platform_, compose) {
+        showProgram();
+        // At the start, once the splash is on screen, its timer's tick is fired as the
+        // scenario's would be.
         program_.fireSplashTimerWith([this] {
             Settle();
-            frontEnd_.fireTimer();
+            frontEnd_->fireTimer();
         });
     }
     ~WidgetDriver() override = default;
@@ -111,7 +117,7 @@ class WidgetDriver : public Driver {
 
     // The splash's two seconds are not waited out: its timer's tick is fired as it would be.
     void tick() override {
-        frontEnd_.fireTimer();
+        frontEnd_->fireTimer();
         Settle();
     }
 
@@ -147,7 +153,7 @@ class WidgetDriver : public Driver {
             QTest::keyClick(&widget, Qt::Key_Delete);
         } else {
             for (QChar character : QString::fromStdString(text)) {
-                if (!frontEnd_.viewOf(*window)) break;
+                if (!frontEnd_->viewOf(*window)) break;
                 TypeCharacter(widget, character);
             }
         }
@@ -159,7 +165,7 @@ class WidgetDriver : public Driver {
         if (!window) return;
         activate(*window);
         QWidget* focused = QApplication::focusWidget();
-        if (focused && focused->window() == frontEnd_.windowOf(*window)) focused->clearFocus();
+        if (focused && focused->window() == frontEnd_->windowOf(*window)) focused->clearFocus();
         Settle();
     }
 
@@ -188,7 +194,7 @@ class WidgetDriver : public Driver {
 
     void click(Control& control) override {
         activate(control.form());
-        QObject* object = frontEnd_.viewOf(control.form())->widgetOf(control);
+        QObject* object = frontEnd_->viewOf(control.form())->widgetOf(control);
         if (auto* action = qobject_cast<QAction*>(object)) {
             chooseFromMenu(*action);
         } else if (auto* menu = qobject_cast<QMenu*>(object)) {
@@ -206,23 +212,83 @@ class WidgetDriver : public Driver {
         Settle();
     }
 
+    // The windows go as they go when the program ends, and a new front end shows the new
+    // program.
+    void restart() override {
+        program_.app().end();
+        Settle();
+        frontEnd_.reset();
+        program_.restart();
+        showProgram();
+        start(false);
+    }
+
+    // Reads the table as a person sees it: the header row and column are its first row and
+    // column, and a cell without a background of its own shows the default one.
+    std::string differenceOnScreen(const Grid& grid) override {
+        auto* table = qobject_cast<QTableWidget*>(&widgetOf(grid));
+        if (!table) return "it is not drawn as a table";
+        const bool empty = grid.rows() == 0 && grid.columns() == 0;
+        const int rows = empty ? 0 : grid.rows() + 1;
+        const int columns = empty ? 0 : grid.columns() + 1;
+        if (table->rowCount() != rows || table->columnCount() != columns) {
+            return "the table has " + std::to_string(table->rowCount()) + " x " +
+                   std::to_string(table->columnCount()) + " cells, headers included, the model " +
+                   std::to_string(rows) + " x " + std::to_string(columns);
+        }
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                const std::string where =
+                    "cell " + std::to_string(row) + "," + std::to_string(column);
+                const std::string text = item ? item->text().toStdString() : std::string();
+                if (text != grid.cellText(row, column)) {
+                    return where + " shows \"" + text + "\", the model \"" +
+                           grid.cellText(row, column) + "\"";
+                }
+                const std::string tip = item ? item->toolTip().toStdString() : std::string();
+                if (tip != grid.cellTip(row, column)) {
+                    return where + " has the tip \"" + tip + "\", the model \"" +
+                           grid.cellTip(row, column) + "\"";
+                }
+                // The headers' look is the table's own.
+                if (row == 0 || column == 0) continue;
+                const Colour model = grid.cellColour(row, column);
+                const QBrush brush = item ? item->background() : QBrush();
+                const QColor shown =
+                    brush.style() == Qt::NoBrush ? QColor(255, 255, 255) : brush.color();
+                if (shown != QColor(model.red, model.green, model.blue)) {
+                    return where + " has the background " + ColourText(shown) + ", the model " +
+                           ColourText(QColor(model.red, model.green, model.blue));
+                }
+            }
+        }
+        return {};
+    }
+
   private:
+    void showProgram() {
+        frontEnd_ = std::make_unique<FrontEnd>(program_.app());
+        // The splash's two seconds pass only when the scenario says "tick".
+        frontEnd_->tickOnlyByHand();
+    }
+
     QWidget& widgetOf(const Control& control) {
-        FormView* view = frontEnd_.viewOf(control.form());
+        FormView* view = frontEnd_->viewOf(control.form());
         auto* widget = view ? qobject_cast<QWidget*>(view->widgetOf(control)) : nullptr;
         if (!widget) throw std::runtime_error(control.name() + " is not on screen");
         return *widget;
     }
 
     void activate(const Form& window) {
-        QMainWindow* shown = frontEnd_.windowOf(window);
+        QMainWindow* shown = frontEnd_->windowOf(window);
         if (!shown) throw std::runtime_error(window.name() + " is not on screen");
         // A menu that has just closed may still count as the active window here.
         if (QApplication::activeWindow() == shown) return;
         struct Sync {
             FormView* view;
             ~Sync() { view->syncFocus(); }
-        } sync{frontEnd_.viewOf(window)};
+        } sync{frontEnd_->viewOf(window)};
         shown->raise();
         shown->activateWindow();
         if (!QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }, 2000)) {
@@ -232,7 +298,7 @@ class WidgetDriver : public Driver {
 
     QWidget& keyTarget(const Form& window) {
         activate(window);
-        QMainWindow* shown = frontEnd_.windowOf(window);
+        QMainWindow* shown = frontEnd_->windowOf(window);
         QWidget* focused = QApplication::focusWidget();
         return focused && focused->window() == shown ? *focused : *shown;
     }
@@ -291,7 +357,7 @@ class WidgetDriver : public Driver {
 
     AnsweringPlatform platform_;
     harness::Program program_;
-    FrontEnd frontEnd_;
+    std::unique_ptr<FrontEnd> frontEnd_;
 };
 
 // The offscreen platform's notes on what it cannot do (raise a window, grab the keyboard) say
