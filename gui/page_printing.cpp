@@ -25,6 +25,7 @@ Qt::Alignment AlignmentOf(PrintedText::Align align) {
 }  // namespace
 
 bool PrintLaidOutPage(const PrintedPage& page, QPrinter& printer) {
+    if (!page.title.empty()) printer.setDocName(QString::fromStdString(page.title));
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The painter measures in the printer's dots, and the font's points follow its resolution.

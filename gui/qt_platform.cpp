@@ -91,7 +91,6 @@ void QtPlatform::printPage(const Form& window, const PrintedPage& page) {
     QWidget* widget = widgetOf(window);
     QPrinter* target = preparePrinter(window, widget);
     if (!target) return;
-    if (!page.title.empty()) target->setDocName(QString::fromStdString(page.title));
     if (!PrintLaidOutPage(page, *target)) {
         QMessageBox::warning(widget, kApplicationTitle, kPrintFailed);
     }
@@ -156,6 +155,10 @@ SaveOutcome QtPlatform::saveFileAs(const Form& window, const std::string& sugges
     const QString path = QFileDialog::getSaveFileName(widgetOf(window), "Save As", suggested,
                                                       QString::fromStdString(filter));
     if (path.isEmpty()) return SaveOutcome::Cancelled;
+    return SaveBytes(path, bytes);
+}
+
+SaveOutcome SaveBytes(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return SaveOutcome::Failed;
     const auto size = static_cast<qint64>(bytes.size());

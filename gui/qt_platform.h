@@ -5,11 +5,16 @@
 
 #include "shell/platform.h"
 
+class QString;
 class QWidget;
 
 namespace velomark::gui {
 
 class FrontEnd;
+
+// Writes the bytes to the file in one piece, replacing what it held: a write that fails leaves
+// the file as it was, and no part of the new one.
+SaveOutcome SaveBytes(const QString& path, const std::string& bytes);
 
 // The desktop the program runs on: Qt's message boxes, the default printer and its page-setup
 // dialog, the machine's calendar, the clipboard, the person's settings (an INI file under the

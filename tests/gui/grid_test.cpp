@@ -10,6 +10,7 @@
 #include "desktop.h"
 #include "gui/control_adapter.h"
 #include "shell/grid.h"
+#include "tools/script/widget_driver.h"
 
 namespace velomark::gui {
 namespace {
@@ -152,6 +153,35 @@ TEST_F(GridAdapterTest, ShowingTheSameTableAgainChangesNothing) {
     form.grdGears.setTable(changed);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(text(2, 2), "76");
+}
+
+// What a scenario's grid checks find through the widgets: the table as drawn agrees with its
+// model, and any difference is named.
+TEST_F(GridAdapterTest, TheScenarioChecksSeeWhatTheTableShows) {
+    using script::TableDifference;
+    EXPECT_EQ(TableDifference(form.grdGears, *table), "");
+    form.grdGears.setTable(TwoByTwo());
+    EXPECT_EQ(TableDifference(form.grdGears, *table), "");
+    table->item(2, 1)->setText("112");
+    EXPECT_EQ(TableDifference(form.grdGears, *table),
+              "cell 2,1 shows \"112\", the model \"112.5\"");
+    table->item(2, 1)->setText("112.5");
+    table->item(0, 0)->setText("");
+    EXPECT_EQ(TableDifference(form.grdGears, *table),
+              "cell 0,0 shows \"\", the model \"Gear inches\"");
+    table->item(0, 0)->setText("Gear inches");
+    table->item(1, 1)->setBackground(QBrush());
+    EXPECT_EQ(TableDifference(form.grdGears, *table),
+              "cell 1,1 has the background 255,255,255, the model 255,192,192");
+    table->item(1, 1)->setBackground(QColor(255, 192, 192));
+    table->item(2, 2)->setToolTip("+4%");
+    EXPECT_EQ(TableDifference(form.grdGears, *table),
+              "cell 2,2 has the tip \"+4%\", the model \"\"");
+    table->item(2, 2)->setToolTip("");
+    EXPECT_EQ(TableDifference(form.grdGears, *table), "");
+    table->setColumnCount(2);
+    EXPECT_EQ(TableDifference(form.grdGears, *table),
+              "the table has 3 x 2 cells, headers included, the model 3 x 3");
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ visible_windows() {
 }
 
 report=$(mktemp)
-trap 'rm -f "$report"' EXIT
+# The program keeps its settings in a folder of the test's own, never the person's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$report" "$XDG_CONFIG_HOME"' EXIT
 started=$(now)
 /usr/bin/time -v -o "$report" "$program" &
 pid=$!

@@ -223,47 +223,10 @@ class WidgetDriver : public Driver {
         start(false);
     }
 
-    // Reads the table as a person sees it: the header row and column are its first row and
-    // column, and a cell without a background of its own shows the default one.
     std::string differenceOnScreen(const Grid& grid) override {
         auto* table = qobject_cast<QTableWidget*>(&widgetOf(grid));
         if (!table) return "it is not drawn as a table";
-        const bool empty = grid.rows() == 0 && grid.columns() == 0;
-        const int rows = empty ? 0 : grid.rows() + 1;
-        const int columns = empty ? 0 : grid.columns() + 1;
-        if (table->rowCount() != rows || table->columnCount() != columns) {
-            return "the table has " + std::to_string(table->rowCount()) + " x " +
-                   std::to_string(table->columnCount()) + " cells, headers included, the model " +
-                   std::to_string(rows) + " x " + std::to_string(columns);
-        }
-        for (int row = 0; row < rows; ++row) {
-            for (int column = 0; column < columns; ++column) {
-                const QTableWidgetItem* item = table->item(row, column);
-                const std::string where =
-                    "cell " + std::to_string(row) + "," + std::to_string(column);
-                const std::string text = item ? item->text().toStdString() : std::string();
-                if (text != grid.cellText(row, column)) {
-                    return where + " shows \"" + text + "\", the model \"" +
-                           grid.cellText(row, column) + "\"";
-                }
-                const std::string tip = item ? item->toolTip().toStdString() : std::string();
-                if (tip != grid.cellTip(row, column)) {
-                    return where + " has the tip \"" + tip + "\", the model \"" +
-                           grid.cellTip(row, column) + "\"";
-                }
-                // The headers' look is the table's own.
-                if (row == 0 || column == 0) continue;
-                const Colour model = grid.cellColour(row, column);
-                const QBrush brush = item ? item->background() : QBrush();
-                const QColor shown =
-                    brush.style() == Qt::NoBrush ? QColor(255, 255, 255) : brush.color();
-                if (shown != QColor(model.red, model.green, model.blue)) {
-                    return where + " has the background " + ColourText(shown) + ", the model " +
-                           ColourText(QColor(model.red, model.green, model.blue));
-                }
-            }
-        }
-        return {};
+        return TableDifference(grid, *table);
     }
 
   private:
@@ -382,6 +345,46 @@ DriverFactory PrepareWidgetDrivers(int, char** argv, Compose compose) {
         gui::SetUpLook(*application);
     }
     return [compose = std::move(compose)] { return std::make_unique<WidgetDriver>(compose); };
+}
+
+std::string TableDifference(const Grid& grid, const QTableWidget& table) {
+    const bool empty = grid.rows() == 0 && grid.columns() == 0;
+    const int rows = empty ? 0 : grid.rows() + 1;
+    const int columns = empty ? 0 : grid.columns() + 1;
+    if (table.rowCount() != rows || table.columnCount() != columns) {
+        return "the table has " + std::to_string(table.rowCount()) + " x " +
+               std::to_string(table.columnCount()) + " cells, headers included, the model " +
+               std::to_string(rows) + " x " + std::to_string(columns);
+    }
+    const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QTableWidgetItem* item = table.item(row, column);
+            const std::string where = "cell " + std::to_string(row) + "," + std::to_string(column);
+            const std::string text = item ? item->text().toStdString() : std::string();
+            if (text != grid.cellText(row, column)) {
+                return where + " shows " + quoted(text) + ", the model " +
+                       quoted(grid.cellText(row, column));
+            }
+            const std::string tip = item ? item->toolTip().toStdString() : std::string();
+            if (tip != grid.cellTip(row, column)) {
+                return where + " has the tip " + quoted(tip) + ", the model " +
+                       quoted(grid.cellTip(row, column));
+            }
+            // The headers' look is the table's own.
+            if (row == 0 || column == 0) continue;
+            const Colour colour = grid.cellColour(row, column);
+            const QColor model(colour.red, colour.green, colour.blue);
+            const QBrush brush = item ? item->background() : QBrush();
+            const QColor shown =
+                brush.style() == Qt::NoBrush ? QColor(255, 255, 255) : brush.color();
+            if (shown != model) {
+                return where + " has the background " + ColourText(shown) + ", the model " +
+                       ColourText(model);
+            }
+        }
+    }
+    return {};
 }
 
 bool CanShowWindow(const std::string& window) {
