@@ -1,7 +1,9 @@
 #include "gears/gear_table.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 

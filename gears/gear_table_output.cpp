@@ -6,12 +6,26 @@
 #include "gears/gear_table_messages.h"
 #include "gears/stem_card.h"
 #include "gears/table_export.h"
+#include "gears/tyre_sizes.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
 
 namespace velomark::gears {
 
 namespace messages = table_messages;
+
+namespace {
+
+// The wheel as the card names it: the tyre picked, or the circumference in use, which a typed
+// diameter, or a bad text the table is not using, would not say.
+std::string WheelName(const std::string& text, double circumference) {
+    for (const TyreSize& tyre : TyreSizes()) {
+        if (tyre.text == text) return text;
+    }
+    return FormatPattern(circumference, "0") + " mm wheel";
+}
+
+}  // namespace
 
 // Whether the table shows gears; the refusal is said when it does not (no table yet, or a
 // unit still waiting for its cadence or crank).
@@ -42,7 +56,8 @@ void GearTable::SaveTable() {
 void GearTable::PrintStemCard() {
     if (!HasGears(messages::kNothingToPrint)) return;
     const std::string name = SetupName(cboSetup.text());
-    std::string subtitle = cboWheelsize.text() + ", " + std::string(NameOf(Unit()));
+    std::string subtitle = WheelName(cboWheelsize.text(), values_.wheelCircumference) + ", " +
+                           std::string(NameOf(Unit()));
     switch (Unit()) {
         case GearUnit::GainRatio:
             subtitle += ", " + NumberText(values_.crankLength) + " mm cranks";

@@ -138,6 +138,7 @@ TEST_F(GearTableResults, TheStemCardFitsNinetyBySixtyMillimetresAtTheTopLeft) {
     EXPECT_EQ(page.title, "Gravel bike");
     ASSERT_FALSE(page.texts.empty());
     EXPECT_EQ(page.texts[0].text, "Gravel bike");
+    EXPECT_EQ(page.texts[1].text, "700 x 28c *, Development (m)");
     for (const PrintedText& text : page.texts) {
         EXPECT_GE(text.x, 0) << text.text;
         EXPECT_GE(text.y, 0) << text.text;
