@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 
 #include "gears/gear_chart.h"
+#include "gears/gear_table.h"
 #include "licence/licence_points.h"
 #include "road/road.h"
 #include "shell/application.h"
@@ -17,6 +18,7 @@ void RegisterCalculators(Application& app) {
     app.registerCalculator<road::Road, road::RoadValues>(road::Road::kName);
     app.registerCalculator<licence::LicencePoints, licence::LicencePointsValues>(
         licence::LicencePoints::kName);
+    app.registerCalculator<gears::GearTable, gears::GearTableValues>(gears::GearTable::kName);
 }
 
 }  // namespace velomark

@@ -3,15 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "gears/gear_routine.h"
 #include "shell/calculator_window.h"
 
 namespace velomark::gears {
-
-// A gear in inches and its development in metres, as shown.
-struct GearSize {
-    float inches;
-    float metres;
-};
 
 // Working values of the window, kept for the whole run.
 struct GearChartValues {
@@ -60,7 +55,6 @@ class GearChart : public CalculatorWindow {
     void ClearGearSizes();
     void UseTypedCircumference();
     void ReadTeeth(const TextField& field, std::int16_t& teeth, const char* refusal);
-    GearSize GearOf(std::int16_t chainring, std::int16_t sprocket) const;
     void ShowNeighbours();
     void HandOverGear();
     void UseTyreList(bool tyreList);

@@ -1,38 +1,16 @@
 // The Gear Sizes group: the wheel in use, the chosen gear and its eight neighbours.
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "gears/gear_chart.h"
 #include "gears/gear_chart_messages.h"
+#include "gears/gear_routine.h"
 #include "gears/gear_rules.h"
-#include "gears/tyre_sizes.h"
 #include "shell/field_rules.h"
-#include "shell/units.h"
 
 namespace velomark::gears {
-
-namespace {
-
-// More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
-// seven teeth more) well inside an Integer.
-constexpr std::int16_t kMostTeeth = 999;
-// Far beyond any wheel, and small enough that no gear of the chart (at most 1000 teeth to one)
-// passes the largest gear shown.
-constexpr double kLargestWheelInches = kLargestGearInches / (kMostTeeth + 1);
-
-bool WheelFits(double circumference, double pi) {
-    return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;
-}
-
-// A Single as the field shows it, rounded to the pattern and read back.
-float Shown(float value, const char* pattern) {
-    return static_cast<float>(LeadingNumber(FormatPattern(value, pattern)));
-}
-
-}  // namespace
 
 void GearChart::ReadTeeth(const TextField& field, std::int16_t& teeth, const char* refusal) {
     const double typed = LeadingNumber(field.text());
@@ -50,20 +28,14 @@ void GearChart::SettleWheelSize() {
     GearChartValues& v = values_;
     const std::string& text = cboWheelsize.text();
     if (!text.empty()) {
-        double circumference = LeadingNumber(text) * kMillimetresPerInch * v.pi;
-        for (const TyreSize& tyre : TyreSizes()) {
-            if (tyre.text == text) {
-                circumference = tyre.millimetres;
-                break;
-            }
-        }
+        const double circumference = WheelCircumferenceOf(text, v.pi);
         if (WheelFits(circumference, v.pi)) {
             v.wheelCircumference = circumference;
         } else {
             ShowMessage(messages::kWheelTooLarge);
         }
     }
-    v.wheelInches = static_cast<float>(v.wheelCircumference / kMillimetresPerInch / v.pi);
+    v.wheelInches = WheelInchesOf(v.wheelCircumference, v.pi);
     txtCircumference.setText(NumberText(v.wheelCircumference));
     txtWheelsizeInches.setText(FormatPattern(v.wheelInches, "0.00"));
 }
@@ -79,15 +51,6 @@ void GearChart::UseTypedCircumference() {
     ComputeGearSizes();
 }
 
-GearSize GearChart::GearOf(std::int16_t chainring, std::int16_t sprocket) const {
-    const float inches =
-        static_cast<float>(static_cast<double>(chainring) / sprocket * values_.wheelInches);
-    // The development comes from the unrounded gear.
-    const float metres =
-        static_cast<float>(inches * kCentimetresPerInch / kCentimetresPerMetre * values_.pi);
-    return {Shown(inches, "0.0"), Shown(metres, "0.000")};
-}
-
 void GearChart::ComputeGearSizes() {
     GearChartValues& v = values_;
     ReadTeeth(txtChainring, v.chainring, messages::kChainringRange);
@@ -97,7 +60,7 @@ void GearChart::ComputeGearSizes() {
         txtGearInches.setText({});
         return;
     }
-    const GearSize gear = GearOf(v.chainring, v.sprocket);
+    const GearSize gear = GearOf(v.chainring, v.sprocket, v.wheelInches, v.pi);
     v.gearInches = gear.inches;
     v.gearMetres = gear.metres;
     txtGearInches.setText(NumberText(gear.inches) + " ( " + NumberText(gear.metres) + "m )");
@@ -132,7 +95,7 @@ void GearChart::ShowNeighbours() {
         const Neighbour& n = neighbours[i];
         const auto chainring = static_cast<std::int16_t>(n.chainring);
         const auto sprocket = static_cast<std::int16_t>(n.sprocket);
-        const GearSize gear = GearOf(chainring, sprocket);
+        const GearSize gear = GearOf(chainring, sprocket, values_.wheelInches, values_.pi);
         values_.neighbourGears[i] = gear;
         n.field.setText(NumberText(chainring) + " x " + NumberText(sprocket) + " = " +
                         NumberText(gear.inches) + " ( " + NumberText(gear.metres) + " m )");

@@ -55,10 +55,11 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.8 && w <= 4) }' ||
     fail "the splash gave way after $waited s, not after two seconds"
 [ "$(visible_windows)" -eq 1 ] || fail "the splash is still shown beside the main menu"
 
-declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l)
+declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
+                [frmGearTable]=a)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
-                  [frmLicencePoints]='^Licence Points$')
+                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$')
 for window in "$@"; do
     xdotool windowfocus --sync "$menu"
     xdotool key --window "$menu" "alt+${key[$window]}"
