@@ -18,15 +18,11 @@ const GridCell* Grid::dataCell(int row, int column) const {
 }
 
 std::string Grid::cellText(int row, int column) const {
+    if (row < 0 || column < 0 || row > rows() || column > columns()) return {};
     if (rows() == 0 && columns() == 0) return {};
     if (row == 0 && column == 0) return table_.corner;
-    if (row == 0) {
-        return column <= columns() ? table_.columnHeaders[static_cast<std::size_t>(column - 1)]
-                                   : std::string();
-    }
-    if (column == 0) {
-        return row <= rows() ? table_.rowHeaders[static_cast<std::size_t>(row - 1)] : std::string();
-    }
+    if (row == 0) return table_.columnHeaders[static_cast<std::size_t>(column - 1)];
+    if (column == 0) return table_.rowHeaders[static_cast<std::size_t>(row - 1)];
     const GridCell* cell = dataCell(row, column);
     return cell ? cell->text : std::string();
 }

@@ -16,7 +16,7 @@ MainMenu::MainMenu(Application& app)
       cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
       cmdExit(*this, "cmdExit", "E&xit"),
       // Alt+T has always opened the time trials; a second T would only move the focus.
-      cmdGearTable(*this, "cmdGearTable", "Gear T&able") {
+      cmdGearTable(*this, "cmdGearTable", "Gear &Table") {
     // Handicapping is shown but never offered.
     cmdHcap.setEnabled(false);
     cmdGears.onClick([this] { OpenCalculator(windows::kGearChart); });
