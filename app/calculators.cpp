@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 
 #include "gears/gear_chart.h"
+#include "gears/gear_table.h"
 #include "licence/licence_points.h"
 #include "road/road.h"
 #include "shell/application.h"
@@ -10,11 +11,14 @@
 namespace velomark {
 
 void RegisterCalculators(Application& app) {
-    app.registerCalculator<GearChart, GearChartValues>(GearChart::kName);
-    app.registerCalculator<TimeTrials, TimeTrialsValues>(TimeTrials::kName);
-    app.registerCalculator<Track, TrackValues>(Track::kName);
-    app.registerCalculator<Road, RoadValues>(Road::kName);
-    app.registerCalculator<LicencePoints, LicencePointsValues>(LicencePoints::kName);
+    app.registerCalculator<gears::GearChart, gears::GearChartValues>(gears::GearChart::kName);
+    app.registerCalculator<timetrials::TimeTrials, timetrials::TimeTrialsValues>(
+        timetrials::TimeTrials::kName);
+    app.registerCalculator<track::Track, track::TrackValues>(track::Track::kName);
+    app.registerCalculator<road::Road, road::RoadValues>(road::Road::kName);
+    app.registerCalculator<licence::LicencePoints, licence::LicencePointsValues>(
+        licence::LicencePoints::kName);
+    app.registerCalculator<gears::GearTable, gears::GearTableValues>(gears::GearTable::kName);
 }
 
 }  // namespace velomark

@@ -4,7 +4,8 @@ namespace velomark {
 
 class Application;
 
-// Makes the five calculator windows known to the application under their names.
+// Makes the six calculator windows known to the application under their names: the program's
+// Compose, handed to whatever starts a program.
 void RegisterCalculators(Application& app);
 
 }  // namespace velomark

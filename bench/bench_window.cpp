@@ -1,35 +1,13 @@
 #include "bench/bench_window.h"
 
-#include <stdexcept>
-
 #include "app/calculators.h"
-#include "shell/main_menu.h"
 
 namespace velomark::bench {
 
-BenchWindow::BenchWindow(const char* windowName) : app_(platform_) {
-    RegisterCalculators(app_);
-    app_.start();
-    // The splash's timer: the main menu comes up.
-    app_.tick();
-    auto* menu = dynamic_cast<MainMenu*>(app_.loaded(MainMenu::kName));
-    Button* button = menu ? menu->buttonOpening(windowName) : nullptr;
-    if (!button) throw std::logic_error(std::string("no main-menu button opens ") + windowName);
-    menu->click(*button);
-    form_ = app_.loaded(windowName);
-    if (!form_) throw std::logic_error(std::string(windowName) + " did not open");
-}
-
-Control& BenchWindow::control(const std::string& name) {
-    Control* found = form_->find(name);
-    if (!found) throw std::logic_error(form_->name() + " has no control " + name);
-    return *found;
-}
-
-TextField& BenchWindow::field(const std::string& name) {
-    auto* found = dynamic_cast<TextField*>(&control(name));
-    if (!found) throw std::logic_error(name + " is no field");
-    return *found;
+BenchWindow::BenchWindow(const char* windowName) : program_(RegisterCalculators) {
+    // The splash's timer fires: the main menu comes up.
+    program_.start();
+    form_ = &program_.open(windowName);
 }
 
 void BenchWindow::type(const std::string& name, const std::string& text) {
@@ -42,9 +20,7 @@ void BenchWindow::enter(const std::string& name, const std::string& text) {
 }
 
 void BenchWindow::pick(const std::string& name, const std::string& item) {
-    auto* list = dynamic_cast<ComboBox*>(&control(name));
-    if (!list) throw std::logic_error(name + " is no list");
-    form_->pick(*list, item);
+    form_->pick(program_.list(name), item);
 }
 
 void BenchWindow::click(const std::string& name) {
@@ -52,10 +28,10 @@ void BenchWindow::click(const std::string& name) {
 }
 
 std::string BenchWindow::check(const std::string& name, const std::string& expected) const {
-    if (!platform_.messages().empty())
-        return "a message came up: " + platform_.messages().front().text;
-    Control* found = form_->find(name);
-    const auto* shown = dynamic_cast<const TextField*>(found);
+    const auto& messages = program_.platform().messages();
+    if (!messages.empty()) return "a message came up: " + messages.front().text;
+    const Control* found = form_->find(name);
+    const TextField* shown = found ? found->asField() : nullptr;
     if (!shown) return name + " is no field";
     if (shown->text() != expected)
         return name + " shows \"" + shown->text() + "\", not \"" + expected + "\"";

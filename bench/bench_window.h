@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "shell/application.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/program.h"
 
 namespace velomark::bench {
 
@@ -14,8 +13,8 @@ class BenchWindow {
     explicit BenchWindow(const char* windowName);
 
     Form& form() { return *form_; }
-    TextField& field(const std::string& name);
-    Control& control(const std::string& name);
+    TextField& field(const std::string& name) { return program_.textField(name); }
+    Control& control(const std::string& name) { return program_.control(name); }
 
     void type(const std::string& name, const std::string& text);
     void enter(const std::string& name, const std::string& text);
@@ -28,8 +27,7 @@ class BenchWindow {
     std::string check(const std::string& name, const std::string& expected) const;
 
   private:
-    RecordingPlatform platform_;
-    Application app_;
+    harness::Program program_;
     Form* form_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "tools/script/headless_driver.h"
 #include "tools/script/runner.h"
 
@@ -42,9 +43,10 @@ void RunScenarios(benchmark::State& state, const std::vector<Script>& scripts) {
         state.SkipWithError("no scenarios");
         return;
     }
+    const script::DriverFactory makeDriver = script::HeadlessDriver::Factory(RegisterCalculators);
     for (auto _ : state) {
         for (const Script& scenario : scripts) {
-            const Outcome outcome = script::RunScript(scenario, &script::HeadlessDriver::Create);
+            const Outcome outcome = script::RunScript(scenario, makeDriver);
             if (outcome.kind != Outcome::Kind::Passed) {
                 state.SkipWithError((scenario.file + " failed: " + outcome.what).c_str());
                 return;

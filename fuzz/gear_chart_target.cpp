@@ -2,7 +2,7 @@
 
 #include "fuzz/window_fuzzer.h"
 #include "gears/gear_chart.h"
-#include "gears/gear_messages.h"
+#include "gears/gear_chart_messages.h"
 
 namespace {
 // The tyre list shows tyre names while it is locked; the gear lines show a gear with its teeth
@@ -12,4 +12,5 @@ constexpr std::array<const char*, 10> kWordResults = {
     "txtAltLower1up", "txtAltHigher",  "txtAltLower1down", "txtAltHigher2up", "txtAltHigher2down"};
 }  // namespace
 
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::GearChart::kName, velomark::gear_messages::kAll, kWordResults)
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::gears::GearChart::kName, velomark::gears::messages::kAll,
+                            kWordResults)

@@ -1,10 +1,13 @@
 #include "fuzz/invariants.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "shell/application.h"
+#include "shell/chart.h"
 #include "shell/field_rules.h"
 #include "shell/form.h"
+#include "shell/grid.h"
 #include "shell/recording_platform.h"
 
 namespace velomark::fuzz {
@@ -26,6 +29,10 @@ bool SameWord(std::string_view word, std::string_view lowerCase) {
         if (Lower(word[i]) != lowerCase[i]) return false;
     }
     return true;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 std::string Quoted(std::string_view text) {
@@ -56,6 +63,22 @@ bool HasNonNumberWord(std::string_view text) {
     return false;
 }
 
+bool HasExponentNumber(std::string_view text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] != 'e' && text[i] != 'E') continue;
+        if (!IsDigit(text[i - 1]) && text[i - 1] != '.') continue;
+        std::size_t next = i + 1;
+        if (text[next] == '+' || text[next] == '-') ++next;
+        if (next < text.size() && IsDigit(text[next])) return true;
+    }
+    return false;
+}
+
+// Whether a text the program wrote shows no nonsense number: no inf, no nan, no exponent.
+bool SensibleText(std::string_view text) {
+    return !HasNonNumberWord(text) && !HasExponentNumber(text);
+}
+
 bool ReadsAsFiniteNumber(std::string_view text) {
     if (StrictNumber(text)) return true;
     if (DateFromText(text)) return true;
@@ -82,18 +105,86 @@ bool Invariants::isWordResult(const std::string& field) const {
            profile_.wordResults.end();
 }
 
+std::string Invariants::checkGrid(const Grid& grid) const {
+    const std::string& name = grid.name();
+    if (profile_.maxGridRows > 0 && grid.rows() > profile_.maxGridRows) {
+        return name + " has " + std::to_string(grid.rows()) + " rows, more than " +
+               std::to_string(profile_.maxGridRows);
+    }
+    if (profile_.maxGridColumns > 0 && grid.columns() > profile_.maxGridColumns) {
+        return name + " has " + std::to_string(grid.columns()) + " columns, more than " +
+               std::to_string(profile_.maxGridColumns);
+    }
+    const GridTable& table = grid.table();
+    if (table.cells.size() != table.rowHeaders.size()) {
+        return name + " has " + std::to_string(table.cells.size()) + " rows of cells for " +
+               std::to_string(table.rowHeaders.size()) + " row headers";
+    }
+    for (std::size_t row = 0; row < table.cells.size(); ++row) {
+        if (table.cells[row].size() != table.columnHeaders.size()) {
+            return name + " has " + std::to_string(table.cells[row].size()) + " cells in row " +
+                   std::to_string(row + 1) + " for " + std::to_string(table.columnHeaders.size()) +
+                   " column headers";
+        }
+    }
+    // The corner and the headers are cells of the grid like any other.
+    for (int row = 0; row <= grid.rows(); ++row) {
+        for (int column = 0; column <= grid.columns(); ++column) {
+            const std::string where = " at " + std::to_string(row) + "," + std::to_string(column);
+            const std::string text = grid.cellText(row, column);
+            if (!SensibleText(text)) return name + " shows " + Quoted(text) + where;
+            const std::string tip = grid.cellTip(row, column);
+            if (!SensibleText(tip)) return name + " has the tip " + Quoted(tip) + where;
+        }
+    }
+    return {};
+}
+
+std::string Invariants::checkChart(const Chart& chart) const {
+    const ChartData& data = chart.data();
+    const std::string& name = chart.name();
+    if (!std::isfinite(data.low) || !std::isfinite(data.high)) {
+        return name + "'s axis runs from " + std::to_string(data.low) + " to " +
+               std::to_string(data.high);
+    }
+    if (!SensibleText(data.axisTitle)) return name + "'s axis is titled " + Quoted(data.axisTitle);
+    for (const ChartLane& lane : data.lanes) {
+        if (!SensibleText(lane.name)) return name + " has a lane named " + Quoted(lane.name);
+        for (const ChartMark& mark : lane.marks) {
+            if (!std::isfinite(mark.value)) {
+                return name + " has a mark at " + std::to_string(mark.value) + " on lane " +
+                       Quoted(lane.name);
+            }
+            if (!SensibleText(mark.label)) {
+                return name + " labels a mark " + Quoted(mark.label) + " on lane " +
+                       Quoted(lane.name);
+            }
+        }
+    }
+    return {};
+}
+
 std::string Invariants::check(const Form& window) {
     if (HasNonNumberWord(window.caption()))
         return "the window's caption " + Quoted(window.caption());
     for (const Control* control : window.controls()) {
-        const bool isField =
-            control->kind() == ControlKind::TextField || control->kind() == ControlKind::ComboBox;
-        if (!isField) {
+        if (control->kind() == ControlKind::Grid) {
+            std::string breach = checkGrid(static_cast<const Grid&>(*control));
+            if (!breach.empty()) return breach;
+            continue;
+        }
+        if (control->kind() == ControlKind::Chart) {
+            std::string breach = checkChart(static_cast<const Chart&>(*control));
+            if (!breach.empty()) return breach;
+            continue;
+        }
+        const TextField* asField = control->asField();
+        if (!asField) {
             const std::string caption = control->shownText();
             if (HasNonNumberWord(caption)) return control->name() + " shows " + Quoted(caption);
             continue;
         }
-        const auto& field = static_cast<const TextField&>(*control);
+        const TextField& field = *asField;
         const std::string& shown = field.text();
         // What the person typed is theirs to keep, even in an entry field that is locked later
         // (the gear chart's tyre list); only what the program wrote is judged.

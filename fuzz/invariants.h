@@ -8,7 +8,9 @@
 #include "fuzz/window_fuzzer.h"
 
 namespace velomark {
+class Chart;
 class Form;
+class Grid;
 class RecordingPlatform;
 }  // namespace velomark
 
@@ -16,12 +18,16 @@ namespace velomark::fuzz {
 
 // Whether the text holds "inf", "infinity" or "nan" as a word of its own, in any case.
 bool HasNonNumberWord(std::string_view text);
+// Whether the text holds a number written with an exponent: a digit (or its point) straight
+// before an "e" or "E", then perhaps a sign, then a digit ("1E+20", "2.5e-07", "3E5").
+bool HasExponentNumber(std::string_view text);
 // Whether a result text reads back as a finite number: a plain number, a time such as 1:05:07.3
 // or a date.
 bool ReadsAsFiniteNumber(std::string_view text);
 
 // What must hold on a window after every action a person takes: no nonsense number anywhere,
-// results that read back, and only the window's own messages.
+// results that read back, grids no larger than the window's, and only the window's own
+// messages.
 class Invariants {
   public:
     Invariants(const WindowProfile& profile, const RecordingPlatform& platform);
@@ -37,6 +43,8 @@ class Invariants {
 
   private:
     bool isWordResult(const std::string& field) const;
+    std::string checkGrid(const Grid& grid) const;
+    std::string checkChart(const Chart& chart) const;
 
     const WindowProfile& profile_;
     const RecordingPlatform& platform_;

@@ -1,13 +1,13 @@
 #include <array>
 
 #include "fuzz/window_fuzzer.h"
-#include "licence/licence_messages.h"
 #include "licence/licence_points.h"
+#include "licence/licence_points_messages.h"
 
 namespace {
 // The age categories show an age with the category's name.
 constexpr std::array<const char*, 2> kWordResults = {"txtAgeCategory", "txtLVRCCategory"};
 }  // namespace
 
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::LicencePoints::kName, velomark::licence_messages::kAll,
-                            kWordResults)
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::licence::LicencePoints::kName,
+                            velomark::licence::messages::kAll, kWordResults)

@@ -2,4 +2,4 @@
 #include "road/road.h"
 #include "road/road_messages.h"
 
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::Road::kName, velomark::road_messages::kAll)
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::road::Road::kName, velomark::road::messages::kAll)

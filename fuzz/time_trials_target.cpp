@@ -1,5 +1,6 @@
 #include "fuzz/window_fuzzer.h"
-#include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::TimeTrials::kName, velomark::time_trial_rules::kAllMessages)
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::timetrials::TimeTrials::kName,
+                            velomark::timetrials::messages::kAll)

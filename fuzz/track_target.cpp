@@ -11,4 +11,5 @@ constexpr std::array<const char*, 16> kWordResults = {
     "txtLap9", "txtLap10", "txtLap11", "txtLap12", "txtLap13", "txtLap14", "txtLap15", "txtLap16"};
 }  // namespace
 
-VELOMARK_WINDOW_FUZZ_TARGET(velomark::Track::kName, velomark::track_messages::kAll, kWordResults)
+VELOMARK_WINDOW_FUZZ_TARGET(velomark::track::Track::kName, velomark::track::messages::kAll,
+                            kWordResults)

@@ -16,6 +16,7 @@
 #include "shell/field_rules.h"
 #include "shell/main_menu.h"
 #include "shell/recording_platform.h"
+#include "tools/harness/program.h"
 
 namespace velomark::fuzz {
 
@@ -75,16 +76,8 @@ std::string Shown(const std::string& text) {
     return shown.empty() ? "\"\"" : shown;
 }
 
-bool IsField(const Control& control) {
-    return control.kind() == ControlKind::TextField || control.kind() == ControlKind::ComboBox;
-}
-
 bool CanUse(const Control& control) {
     return control.enabled() && control.visible();
-}
-
-bool CanTypeInto(const Control& control) {
-    return IsField(control) && CanUse(control) && !static_cast<const TextField&>(control).locked();
 }
 
 bool CanClick(const Control& control) {
@@ -112,8 +105,11 @@ std::vector<Control*> ControlsWhere(const Form& window, Wanted wanted) {
 class Session {
   public:
     explicit Session(const WindowProfile& profile)
-        : profile_(profile), app_(platform_), invariants_(profile, platform_) {
-        RegisterCalculators(app_);
+        : profile_(profile),
+          program_(RegisterCalculators),
+          platform_(program_.platform()),
+          app_(program_.app()),
+          invariants_(profile, platform_) {
         nonFiniteShown = false;
         SetNonFiniteListener(&NoteNonFinite);
         traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
@@ -121,7 +117,7 @@ class Session {
 
     void run(ActionInput& input) {
         platform_.setToday(kTodays[input.byte() % kTodays.size()]);
-        app_.open(MainMenu::kName);
+        program_.start();
         openWindow();
         for (int actions = 0; actions < kMaxActions && !input.exhausted(); ++actions) {
             if (app_.ended()) return;
@@ -137,7 +133,7 @@ class Session {
     Form* window() const { return app_.loaded(profile_.window); }
 
     void openWindow() {
-        auto& menu = static_cast<MainMenu&>(*app_.loaded(MainMenu::kName));
+        MainMenu& menu = program_.mainMenu();
         Button* opener = menu.buttonOpening(profile_.window);
         if (opener) {
             timed("main menu: click " + opener->name(), [&] { menu.click(*opener); });
@@ -176,7 +172,7 @@ class Session {
 
     // Typing replaces the whole text, one keystroke at a time; each keystroke is an action.
     void type(Form& window, ActionInput& input) {
-        const auto fields = ControlsWhere(window, CanTypeInto);
+        const auto fields = ControlsWhere(window, [](const Control& c) { return c.isTypable(); });
         if (fields.empty()) return;
         auto& field = static_cast<TextField&>(*fields[input.choose(fields.size())]);
         const std::string text = input.text();
@@ -196,7 +192,7 @@ class Session {
 
     void pressKey(Form& window, char key) {
         Control* focused = window.focused();
-        if (focused && CanTypeInto(*focused)) {
+        if (focused && focused->isTypable()) {
             const auto& field = static_cast<const TextField&>(*focused);
             invariants_.personEntered(field.name(), field.text() + key);
         }
@@ -206,7 +202,7 @@ class Session {
 
     void pick(Form& window, ActionInput& input) {
         const auto lists = ControlsWhere(window, [](const Control& c) {
-            return c.kind() == ControlKind::ComboBox && CanTypeInto(c) &&
+            return c.kind() == ControlKind::ComboBox && c.isTypable() &&
                    !static_cast<const ComboBox&>(c).items().empty();
         });
         if (lists.empty()) return;
@@ -261,8 +257,9 @@ class Session {
     }
 
     const WindowProfile& profile_;
-    RecordingPlatform platform_;
-    Application app_;
+    harness::Program program_;
+    RecordingPlatform& platform_;
+    Application& app_;
     Invariants invariants_;
     std::vector<std::string> trace_;
     bool traceLive_ = false;

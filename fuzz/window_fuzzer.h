@@ -17,6 +17,10 @@ struct WindowProfile {
     // category, a tyre name, a gear line): not read back as a number, but still free of
     // exponents.
     std::span<const char* const> wordResults = {};
+    // The largest grid the window may show, in data rows and columns (headers not counted); 0
+    // for no limit.
+    int maxGridRows = 0;
+    int maxGridColumns = 0;
 };
 
 // Opens the window in a fresh program and plays the input as a person's actions on it, checking

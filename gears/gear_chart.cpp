@@ -7,75 +7,17 @@
 #include "gears/gear_rules.h"
 #include "gears/tyre_sizes.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
-FrameNames Frame() {
-    FrameNames names;
-    names.mainMenu = "mnuMainMenu";
-    names.exit = "mnuExit";
-    names.exitCaption = "E&xit Program";
-    names.pageSetup = "mnyWinPageSetup";
-    return names;
-}
-
-constexpr const char* kWheelOptions = "wheel";
+constexpr FrameNames kFrame{.mainMenu = "mnuMainMenu",
+                            .exit = "mnuExit",
+                            .exitCaption = "E&xit Program",
+                            .pageSetup = "mnyWinPageSetup"};
 }  // namespace
 
 GearChart::GearChart(Application& app, GearChartValues& values)
-    : CalculatorWindow(app, kName, "Gear Chart (etc.)", Frame()),
-      values_(values),
-      mnuClear(*this, "mnuClear", "&Clear"),
-      mnuClearAll(*this, "mnuClearAll", "Clear &All", "Ctrl+A"),
-      mnuClearGear(*this, "mnuClearGear", "Clear &Gear Sizes"),
-      mnuClearRevs(*this, "mnuClearRevs", "Clear &Revs"),
-      mnuClearSpeed(*this, "mnuClearSpeed", "Clear &Speed"),
-      mnuClearConv(*this, "mnuClearConv", "Clear &Conversions"),
-      FrameGearSizes(*this, "FrameGearSizes", "&Gear Sizes"),
-      txtChainring(*this, "txtChainring"),
-      txtSprocket(*this, "txtSprocket"),
-      Option1(*this, "Option1", "Tyre Size", kWheelOptions),
-      cboWheelsize(*this, "cboWheelsize"),
-      Option2(*this, "Option2", "Circumference(mm)", kWheelOptions),
-      txtCircumference(*this, "txtCircumference"),
-      txtWheelsizeInches(*this, "txtWheelsizeInches"),
-      txtUp1t(*this, "txtUp1t"),
-      txtGearInches(*this, "txtGearInches"),
-      txtDown1t(*this, "txtDown1t"),
-      txtAltLower1up(*this, "txtAltLower1up"),
-      txtAltLower(*this, "txtAltLower"),
-      txtAltLower1down(*this, "txtAltLower1down"),
-      txtAltHigher2down(*this, "txtAltHigher2down"),
-      txtAltHigher(*this, "txtAltHigher"),
-      txtAltHigher2up(*this, "txtAltHigher2up"),
-      cmdClear1(*this, "cmdClear1", "&Clear"),
-      Label19(*this, "Label19",
-              "* = Cateye advised circumference. No responsbility will be assumed for any "
-              "inaccuracies. "),
-      FrameRevs(*this, "FrameRevs", "&Revs"),
-      txtGearInches2(*this, "txtGearInches2"),
-      txtRPM(*this, "txtRPM"),
-      txtSpeedMPH(*this, "txtSpeedMPH"),
-      txtSpeedKPH(*this, "txtSpeedKPH"),
-      cmdClear2(*this, "cmdClear2", "&Clear"),
-      FrameConversions(*this, "FrameConversions", "&Conversions"),
-      txtMiles(*this, "txtMiles"),
-      txtKM(*this, "txtKM"),
-      cmdClear5(*this, "cmdClear5", "&Clear"),
-      FramePerceivedGear(*this, "FramePerceivedGear", "Perceived Gear"),
-      txtActualGear(*this, "txtActualGear"),
-      cboOld(*this, "cboOld"),
-      cboNew(*this, "cboNew"),
-      txtPerceivedGear(*this, "txtPerceivedGear"),
-      Command1(*this, "Command1", "&Clear"),
-      FrameSpeed(*this, "FrameSpeed", "&Speed"),
-      txtDistance(*this, "txtDistance"),
-      txtHours(*this, "txtHours"),
-      txtMins(*this, "txtMins"),
-      txtSecs(*this, "txtSecs"),
-      txtSpeed(*this, "txtSpeed"),
-      cmdClear3(*this, "cmdClear3", "&Clear"),
-      cmdClearAll(*this, "cmdClearAll", "Clear &All") {
+    : CalculatorWindow(app, kName, "Gear Chart (etc.)", kFrame), values_(values) {
     for (TextField* input : {&txtChainring, &txtSprocket, &txtGearInches2, &txtRPM, &txtSpeedMPH,
                              &txtSpeedKPH, &txtMiles, &txtKM, &txtActualGear,
                              static_cast<TextField*>(&cboOld), static_cast<TextField*>(&cboNew),
@@ -152,7 +94,7 @@ GearChart::GearChart(Application& app, GearChartValues& values)
 }
 
 void GearChart::Form_Load() {
-    values_.pi = gears::kPi;
+    values_.pi = kPi;
 }
 
 void GearChart::ClearAllGearChart() {
@@ -163,4 +105,4 @@ void GearChart::ClearAllGearChart() {
     ClearPerceivedGear();
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -3,15 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "gears/gear_routine.h"
 #include "shell/calculator_window.h"
 
-namespace velomark {
-
-// A gear in inches and its development in metres, as shown.
-struct GearSize {
-    float inches;
-    float metres;
-};
+namespace velomark::gears {
 
 // Working values of the window, kept for the whole run.
 struct GearChartValues {
@@ -60,7 +55,6 @@ class GearChart : public CalculatorWindow {
     void ClearGearSizes();
     void UseTypedCircumference();
     void ReadTeeth(const TextField& field, std::int16_t& teeth, const char* refusal);
-    GearSize GearOf(std::int16_t chainring, std::int16_t sprocket) const;
     void ShowNeighbours();
     void HandOverGear();
     void UseTyreList(bool tyreList);
@@ -89,63 +83,68 @@ class GearChart : public CalculatorWindow {
     void ComputePerceivedGear();
     void ClearPerceivedGear();
 
+    // The group of the two ways of giving the wheel size.
+    static constexpr const char* kWheelOptions = "wheel";
+
     GearChartValues& values_;
 
-    MenuEntry mnuClear;
-    MenuEntry mnuClearAll;
-    MenuEntry mnuClearGear;
-    MenuEntry mnuClearRevs;
-    MenuEntry mnuClearSpeed;
-    MenuEntry mnuClearConv;
+    MenuEntry mnuClear{*this, "mnuClear", "&Clear"};
+    MenuEntry mnuClearAll{*this, "mnuClearAll", "Clear &All", "Ctrl+A"};
+    MenuEntry mnuClearGear{*this, "mnuClearGear", "Clear &Gear Sizes"};
+    MenuEntry mnuClearRevs{*this, "mnuClearRevs", "Clear &Revs"};
+    MenuEntry mnuClearSpeed{*this, "mnuClearSpeed", "Clear &Speed"};
+    MenuEntry mnuClearConv{*this, "mnuClearConv", "Clear &Conversions"};
 
-    GroupBox FrameGearSizes;
-    TextField txtChainring;
-    TextField txtSprocket;
-    OptionButton Option1;
-    ComboBox cboWheelsize;
-    OptionButton Option2;
-    TextField txtCircumference;
-    TextField txtWheelsizeInches;
-    TextField txtUp1t;
-    TextField txtGearInches;
-    TextField txtDown1t;
-    TextField txtAltLower1up;
-    TextField txtAltLower;
-    TextField txtAltLower1down;
-    TextField txtAltHigher2down;
-    TextField txtAltHigher;
-    TextField txtAltHigher2up;
-    Button cmdClear1;
-    Label Label19;
+    GroupBox FrameGearSizes{*this, "FrameGearSizes", "&Gear Sizes"};
+    TextField txtChainring{*this, "txtChainring"};
+    TextField txtSprocket{*this, "txtSprocket"};
+    OptionButton Option1{*this, "Option1", "Tyre Size", kWheelOptions};
+    ComboBox cboWheelsize{*this, "cboWheelsize"};
+    OptionButton Option2{*this, "Option2", "Circumference(mm)", kWheelOptions};
+    TextField txtCircumference{*this, "txtCircumference"};
+    TextField txtWheelsizeInches{*this, "txtWheelsizeInches"};
+    TextField txtUp1t{*this, "txtUp1t"};
+    TextField txtGearInches{*this, "txtGearInches"};
+    TextField txtDown1t{*this, "txtDown1t"};
+    TextField txtAltLower1up{*this, "txtAltLower1up"};
+    TextField txtAltLower{*this, "txtAltLower"};
+    TextField txtAltLower1down{*this, "txtAltLower1down"};
+    TextField txtAltHigher2down{*this, "txtAltHigher2down"};
+    TextField txtAltHigher{*this, "txtAltHigher"};
+    TextField txtAltHigher2up{*this, "txtAltHigher2up"};
+    Button cmdClear1{*this, "cmdClear1", "&Clear"};
+    Label Label19{*this, "Label19",
+                  "* = Cateye advised circumference. No responsbility will be assumed for any "
+                  "inaccuracies. "};
 
-    GroupBox FrameRevs;
-    TextField txtGearInches2;
-    TextField txtRPM;
-    TextField txtSpeedMPH;
-    TextField txtSpeedKPH;
-    Button cmdClear2;
+    GroupBox FrameRevs{*this, "FrameRevs", "&Revs"};
+    TextField txtGearInches2{*this, "txtGearInches2"};
+    TextField txtRPM{*this, "txtRPM"};
+    TextField txtSpeedMPH{*this, "txtSpeedMPH"};
+    TextField txtSpeedKPH{*this, "txtSpeedKPH"};
+    Button cmdClear2{*this, "cmdClear2", "&Clear"};
 
-    GroupBox FrameConversions;
-    TextField txtMiles;
-    TextField txtKM;
-    Button cmdClear5;
+    GroupBox FrameConversions{*this, "FrameConversions", "&Conversions"};
+    TextField txtMiles{*this, "txtMiles"};
+    TextField txtKM{*this, "txtKM"};
+    Button cmdClear5{*this, "cmdClear5", "&Clear"};
 
-    GroupBox FramePerceivedGear;
-    TextField txtActualGear;
-    ComboBox cboOld;
-    ComboBox cboNew;
-    TextField txtPerceivedGear;
-    Button Command1;
+    GroupBox FramePerceivedGear{*this, "FramePerceivedGear", "Perceived Gear"};
+    TextField txtActualGear{*this, "txtActualGear"};
+    ComboBox cboOld{*this, "cboOld"};
+    ComboBox cboNew{*this, "cboNew"};
+    TextField txtPerceivedGear{*this, "txtPerceivedGear"};
+    Button Command1{*this, "Command1", "&Clear"};
 
-    GroupBox FrameSpeed;
-    TextField txtDistance;
-    TextField txtHours;
-    TextField txtMins;
-    TextField txtSecs;
-    TextField txtSpeed;
-    Button cmdClear3;
+    GroupBox FrameSpeed{*this, "FrameSpeed", "&Speed"};
+    TextField txtDistance{*this, "txtDistance"};
+    TextField txtHours{*this, "txtHours"};
+    TextField txtMins{*this, "txtMins"};
+    TextField txtSecs{*this, "txtSecs"};
+    TextField txtSpeed{*this, "txtSpeed"};
+    Button cmdClear3{*this, "cmdClear3", "&Clear"};
 
-    Button cmdClearAll;
+    Button cmdClearAll{*this, "cmdClearAll", "Clear &All"};
 };
 
-}  // namespace velomark
+}  // namespace velomark::gears

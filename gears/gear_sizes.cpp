@@ -1,42 +1,16 @@
 // The Gear Sizes group: the wheel in use, the chosen gear and its eight neighbours.
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "gears/gear_chart.h"
-#include "gears/gear_messages.h"
+#include "gears/gear_chart_messages.h"
+#include "gears/gear_routine.h"
 #include "gears/gear_rules.h"
-#include "gears/tyre_sizes.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
-
-namespace {
-
-using gear_messages::kChainringRange;
-using gear_messages::kSprocketRange;
-using gear_messages::kWheelTooLarge;
-using gears::kMillimetresPerInch;
-
-// More teeth than any chainring or sprocket has; it also keeps the neighbour arithmetic (up to
-// seven teeth more) well inside an Integer.
-constexpr std::int16_t kMostTeeth = 999;
-// Far beyond any wheel, and small enough that no gear of the chart (at most 1000 teeth to one)
-// passes the largest gear shown.
-constexpr double kLargestWheelInches = gears::kLargestGearInches / (kMostTeeth + 1);
-
-bool WheelFits(double circumference, double pi) {
-    return std::fabs(circumference / kMillimetresPerInch / pi) <= kLargestWheelInches;
-}
-
-// A Single as the field shows it, rounded to the pattern and read back.
-float Shown(float value, const char* pattern) {
-    return static_cast<float>(LeadingNumber(FormatPattern(value, pattern)));
-}
-
-}  // namespace
+namespace velomark::gears {
 
 void GearChart::ReadTeeth(const TextField& field, std::int16_t& teeth, const char* refusal) {
     const double typed = LeadingNumber(field.text());
@@ -54,20 +28,14 @@ void GearChart::SettleWheelSize() {
     GearChartValues& v = values_;
     const std::string& text = cboWheelsize.text();
     if (!text.empty()) {
-        double circumference = LeadingNumber(text) * kMillimetresPerInch * v.pi;
-        for (const TyreSize& tyre : TyreSizes()) {
-            if (tyre.text == text) {
-                circumference = tyre.millimetres;
-                break;
-            }
-        }
+        const double circumference = WheelCircumferenceOf(text, v.pi);
         if (WheelFits(circumference, v.pi)) {
             v.wheelCircumference = circumference;
         } else {
-            ShowMessage(kWheelTooLarge);
+            ShowMessage(messages::kWheelTooLarge);
         }
     }
-    v.wheelInches = static_cast<float>(v.wheelCircumference / kMillimetresPerInch / v.pi);
+    v.wheelInches = WheelInchesOf(v.wheelCircumference, v.pi);
     txtCircumference.setText(NumberText(v.wheelCircumference));
     txtWheelsizeInches.setText(FormatPattern(v.wheelInches, "0.00"));
 }
@@ -75,7 +43,7 @@ void GearChart::SettleWheelSize() {
 void GearChart::UseTypedCircumference() {
     const double typed = LeadingNumber(txtCircumference.text());
     if (!WheelFits(typed, values_.pi)) {
-        ShowMessage(kWheelTooLarge);
+        ShowMessage(messages::kWheelTooLarge);
         return;
     }
     values_.wheelCircumference = typed;
@@ -83,24 +51,16 @@ void GearChart::UseTypedCircumference() {
     ComputeGearSizes();
 }
 
-GearSize GearChart::GearOf(std::int16_t chainring, std::int16_t sprocket) const {
-    const float inches =
-        static_cast<float>(static_cast<double>(chainring) / sprocket * values_.wheelInches);
-    // The development comes from the unrounded gear.
-    const float metres = static_cast<float>(inches * 2.54 / 100 * values_.pi);
-    return {Shown(inches, "0.0"), Shown(metres, "0.000")};
-}
-
 void GearChart::ComputeGearSizes() {
     GearChartValues& v = values_;
-    ReadTeeth(txtChainring, v.chainring, kChainringRange);
-    ReadTeeth(txtSprocket, v.sprocket, kSprocketRange);
+    ReadTeeth(txtChainring, v.chainring, messages::kChainringRange);
+    ReadTeeth(txtSprocket, v.sprocket, messages::kSprocketRange);
     SettleWheelSize();
     if (v.wheelInches == 0 || v.chainring == 0 || v.sprocket == 0) {
         txtGearInches.setText({});
         return;
     }
-    const GearSize gear = GearOf(v.chainring, v.sprocket);
+    const GearSize gear = GearOf(v.chainring, v.sprocket, v.wheelInches, v.pi);
     v.gearInches = gear.inches;
     v.gearMetres = gear.metres;
     txtGearInches.setText(NumberText(gear.inches) + " ( " + NumberText(gear.metres) + "m )");
@@ -135,7 +95,7 @@ void GearChart::ShowNeighbours() {
         const Neighbour& n = neighbours[i];
         const auto chainring = static_cast<std::int16_t>(n.chainring);
         const auto sprocket = static_cast<std::int16_t>(n.sprocket);
-        const GearSize gear = GearOf(chainring, sprocket);
+        const GearSize gear = GearOf(chainring, sprocket, values_.wheelInches, values_.pi);
         values_.neighbourGears[i] = gear;
         n.field.setText(NumberText(chainring) + " x " + NumberText(sprocket) + " = " +
                         NumberText(gear.inches) + " ( " + NumberText(gear.metres) + " m )");
@@ -175,4 +135,4 @@ void GearChart::ClearGearSizes() {
     v.neighbourGears = {};
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

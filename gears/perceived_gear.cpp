@@ -7,7 +7,7 @@
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
 
@@ -34,7 +34,7 @@ void GearChart::ComputePerceivedGear() {
     const double leverPercent = oldCircle / newCircle * 100;
     const std::optional<float> perceived = ToSingle(v.actualGear * leverPercent / 100);
     // Beyond the largest gear shown, no result: an earlier one would not belong to the entries.
-    if (!perceived || *perceived > gears::kLargestGearInches) {
+    if (!perceived || *perceived > kLargestGearInches) {
         txtPerceivedGear.setText({});
         return;
     }
@@ -60,4 +60,4 @@ void GearChart::ClearPerceivedGear() {
     v.perceivedGear = 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

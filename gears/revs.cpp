@@ -5,18 +5,12 @@
 #include <optional>
 
 #include "gears/gear_chart.h"
-#include "gears/gear_messages.h"
+#include "gears/gear_chart_messages.h"
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
+#include "shell/units.h"
 
-namespace velomark {
-
-namespace {
-
-using gear_messages::kRpmRange;
-using gears::kKilometresPerMile;
-
-}  // namespace
+namespace velomark::gears {
 
 void GearChart::MphToKph() {
     const double kph = LeadingNumber(txtSpeedMPH.text()) * kKilometresPerMile;
@@ -39,7 +33,7 @@ void GearChart::SolveRevs() {
     const std::optional<std::int16_t> rpm =
         RoundHalfEven<std::int16_t>(LeadingNumber(txtRPM.text()));
     if (!rpm) {
-        ShowMessage(kRpmRange);
+        ShowMessage(messages::kRpmRange);
         return;
     }
     if (gear != 0 && *rpm != 0) {
@@ -60,7 +54,8 @@ void GearChart::SpeedFromGearAndRevs(std::int16_t rpm) {
     v.revsGear = *gear;
     v.revsRpm = rpm;
     // Inches rolled per minute, to inches per hour, to yards, to miles.
-    v.revsMph = v.revsRpm * static_cast<double>(v.revsGear) * v.pi * 60 / 36 / 1760;
+    v.revsMph = v.revsRpm * static_cast<double>(v.revsGear) * v.pi * kMinutesPerHour /
+                kInchesPerYard / kYardsPerMile;
     txtSpeedMPH.setText(NumberText(v.revsMph));
     MphToKph();
 }
@@ -71,10 +66,10 @@ bool GearChart::RevsFromGearAndSpeed() {
     if (!gear) return true;
     const double speed = LeadingNumber(txtSpeedMPH.text());
     // A gear too small for a Single divides by zero here and is refused with the revs.
-    const std::optional<std::int16_t> rpm =
-        RoundHalfEven<std::int16_t>(speed / *gear / v.pi / 60 * 36 * 1760);
+    const std::optional<std::int16_t> rpm = RoundHalfEven<std::int16_t>(
+        speed / *gear / v.pi / kMinutesPerHour * kInchesPerYard * kYardsPerMile);
     if (!rpm) {
-        ShowMessage(kRpmRange);
+        ShowMessage(messages::kRpmRange);
         return false;
     }
     v.revsGear = *gear;
@@ -88,7 +83,8 @@ bool GearChart::RevsFromGearAndSpeed() {
 void GearChart::GearFromRevsAndSpeed(std::int16_t rpm) {
     GearChartValues& v = values_;
     const double speed = LeadingNumber(txtSpeedMPH.text());
-    const std::optional<float> gear = ToSingle(speed / rpm / v.pi / 60 * 36 * 1760);
+    const std::optional<float> gear =
+        ToSingle(speed / rpm / v.pi / kMinutesPerHour * kInchesPerYard * kYardsPerMile);
     if (!gear) return;
     v.revsRpm = rpm;
     v.revsMph = speed;
@@ -107,4 +103,4 @@ void GearChart::ClearRevs() {
     values_.revsMph = 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

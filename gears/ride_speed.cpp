@@ -1,50 +1,31 @@
 // The Speed group (distance, time and speed, any two giving the third) and the Conversions
 // group (miles and kilometres).
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "gears/gear_chart.h"
 #include "gears/gear_rules.h"
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
+#include "shell/units.h"
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
 
-using gears::kKilometresPerMile;
-
-struct TimeSplit {
-    double hours;
-    double minutes;
-    double seconds;
-};
-
-// Whole hours, whole minutes of what is left, and the seconds left after those, so the minutes
-// never show 60. The seconds keep every digit of the Single time (10 at 23 leaves
-// 5.2174072265625).
-TimeSplit SplitSeconds(float time) {
-    const double t = time;
-    double hours = FloorWhole(t / 3600);
-    // What is left after the whole hours, exactly.
-    double rest = std::fmod(t, 3600.0);
-    if (rest < 0) rest += 3600;
-    // A time a hair below a whole hour can round up to one when brought into range.
-    if (rest >= 3600) {
-        rest = 0;
-        hours += 1;
-    }
-    const double minutes = std::min(FloorWhole(rest / 60), 59.0);
-    return {hours, minutes, rest - minutes * 60};
-}
+// Whole hours and minutes, and the seconds left after those, so the minutes never show 60. The
+// seconds keep every digit of the Single time (10 at 23 leaves 5.2174072265625).
+constexpr TimeSplitPolicy kRideTimeSplit{
+    .hours = true, .negative = NegativeTime::FloorLargest, .carryAtDecimals = -1};
 
 }  // namespace
 
 void GearChart::SolveDistanceTimeSpeed() {
     const double distance = LeadingNumber(txtDistance.text());
-    const double minutes = LeadingNumber(txtHours.text()) * 60 + LeadingNumber(txtMins.text()) +
-                           LeadingNumber(txtSecs.text()) / 60;
+    const double minutes = LeadingNumber(txtHours.text()) * kMinutesPerHour +
+                           LeadingNumber(txtMins.text()) +
+                           LeadingNumber(txtSecs.text()) / kSecondsPerMinute;
     const double speed = LeadingNumber(txtSpeed.text());
     if (distance != 0 && minutes != 0) {
         ComputeRideSpeed(minutes);
@@ -67,7 +48,7 @@ void GearChart::ComputeRideSpeed(double minutes) {
     if (!distance || !time || *time == 0) return;
     v.rideDistance = *distance;
     v.rideMinutes = *time;
-    v.rideSpeed = static_cast<double>(v.rideDistance) / v.rideMinutes * 60;
+    v.rideSpeed = static_cast<double>(v.rideDistance) / v.rideMinutes * kMinutesPerHour;
     txtSpeed.setText(NumberText(v.rideSpeed));
 }
 
@@ -76,11 +57,12 @@ void GearChart::ComputeRideTime() {
     const std::optional<float> distance = ToSingle(LeadingNumber(txtDistance.text()));
     const double speed = LeadingNumber(txtSpeed.text());
     if (!distance) return;
-    const std::optional<float> seconds = ToSingle(static_cast<double>(*distance) / speed * 3600);
+    const std::optional<float> seconds =
+        ToSingle(static_cast<double>(*distance) / speed * kSecondsPerHour);
     if (!seconds) return;
     v.rideDistance = *distance;
     v.rideSpeed = speed;
-    const TimeSplit split = SplitSeconds(*seconds);
+    const TimeParts<double> split = SplitTime(static_cast<double>(*seconds), kRideTimeSplit);
     txtHours.setText(NumberText(static_cast<float>(split.hours)));
     txtMins.setText(NumberText(static_cast<float>(split.minutes)));
     txtSecs.setText(NumberText(split.seconds));
@@ -91,7 +73,8 @@ void GearChart::ComputeRideDistance(double minutes) {
     const std::optional<float> time = ToSingle(minutes);
     const double speed = LeadingNumber(txtSpeed.text());
     if (!time) return;
-    const std::optional<float> distance = ToSingle(static_cast<double>(*time) * speed / 60);
+    const std::optional<float> distance =
+        ToSingle(static_cast<double>(*time) * speed / kMinutesPerHour);
     if (!distance) return;
     v.rideMinutes = *time;
     v.rideSpeed = speed;
@@ -126,4 +109,4 @@ void GearChart::ClearConversions() {
     txtKM.setText({});
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

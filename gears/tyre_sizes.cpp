@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::gears {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::span<const TyreSize> TyreSizes() {
     return kTyreSizes;
 }
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-namespace velomark {
+namespace velomark::gears {
 
 // One entry of the tyre-size list: the text a person picks and the wheel circumference it gives.
 struct TyreSize {
@@ -14,4 +14,4 @@ struct TyreSize {
 // The tyre sizes in list order, which is also the order their texts are matched in.
 std::span<const TyreSize> TyreSizes();
 
-}  // namespace velomark
+}  // namespace velomark::gears

@@ -1,50 +1,18 @@
 #include "gui/control_widgets.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QString>
 #include <set>
+
+#include "gui/control_adapter.h"
 
 namespace velomark::gui {
 
 namespace {
 
-constexpr const char* kControlPrefixes[] = {"frm",    "cmd",   "txt", "cbo", "lbl", "Label", "chk",
-                                            "Option", "Frame", "mnu", "mny", "img", "Timer"};
-
-bool IsDrawnBy(ControlKind kind, const QObject& object) {
-    switch (kind) {
-        case ControlKind::TextField:
-            return qobject_cast<const QLineEdit*>(&object) != nullptr;
-        case ControlKind::ComboBox:
-            return qobject_cast<const QComboBox*>(&object) != nullptr;
-        case ControlKind::OptionButton:
-            return qobject_cast<const QRadioButton*>(&object) != nullptr;
-        case ControlKind::CheckBox:
-            return qobject_cast<const QCheckBox*>(&object) != nullptr;
-        case ControlKind::Label:
-        case ControlKind::Picture:
-            return qobject_cast<const QLabel*>(&object) != nullptr;
-        case ControlKind::Button:
-            return qobject_cast<const QPushButton*>(&object) != nullptr;
-        case ControlKind::GroupBox:
-            return qobject_cast<const QGroupBox*>(&object) != nullptr;
-        case ControlKind::MenuEntry:
-            return qobject_cast<const QAction*>(&object) != nullptr ||
-                   qobject_cast<const QMenu*>(&object) != nullptr;
-        case ControlKind::Timer:
-            return false;
-    }
-    return false;
-}
+constexpr const char* kControlPrefixes[] = {"frm",   "cmd", "txt",    "cbo",   "lbl",
+                                            "Label", "chk", "Option", "Frame", "mnu",
+                                            "mny",   "img", "Timer",  "grd",   "pic"};
 
 std::string Describe(const Control& control) {
     return std::string("the ") + KindName(control.kind()) + " " + control.name();
@@ -57,31 +25,6 @@ bool HasControlPrefix(const QString& name) {
         if (name.startsWith(QLatin1String(prefix))) return true;
     }
     return false;
-}
-
-const char* WidgetClassFor(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::TextField:
-            return "QLineEdit";
-        case ControlKind::ComboBox:
-            return "QComboBox";
-        case ControlKind::OptionButton:
-            return "QRadioButton";
-        case ControlKind::CheckBox:
-            return "QCheckBox";
-        case ControlKind::Label:
-        case ControlKind::Picture:
-            return "QLabel";
-        case ControlKind::Button:
-            return "QPushButton";
-        case ControlKind::GroupBox:
-            return "QGroupBox";
-        case ControlKind::MenuEntry:
-            return "QAction or QMenu";
-        case ControlKind::Timer:
-            return "no widget";
-    }
-    return "?";
 }
 
 ControlWidgets MatchControls(const Form& form, QMainWindow& window) {
@@ -102,15 +45,17 @@ ControlWidgets MatchControls(const Form& form, QMainWindow& window) {
         controlNames.insert(name);
         const auto found = named.find(name);
         const std::size_t count = found == named.end() ? 0 : found->second.size();
-        if (control->kind() == ControlKind::Timer) {
-            if (count != 0)
-                result.problems.push_back(Describe(*control) + " has a widget; a timer has none");
+        const ControlAdapter& adapter = AdapterFor(control->kind());
+        if (adapter.make) {
+            if (count != 0) {
+                result.problems.push_back(Describe(*control) + " has a widget; a " +
+                                          KindName(control->kind()) + " has none");
+            }
             continue;
         }
         if (count == 0) {
             result.problems.push_back(Describe(*control) + " has no widget (a " +
-                                      WidgetClassFor(control->kind()) + " named " +
-                                      control->name() + ")");
+                                      adapter.widgetClass + " named " + control->name() + ")");
             continue;
         }
         if (count > 1) {
@@ -119,10 +64,10 @@ ControlWidgets MatchControls(const Form& form, QMainWindow& window) {
             continue;
         }
         QObject* widget = found->second.front();
-        if (!IsDrawnBy(control->kind(), *widget)) {
+        if (!adapter.draws(*widget)) {
             result.problems.push_back(Describe(*control) + " is drawn as a " +
                                       widget->metaObject()->className() + ", not a " +
-                                      WidgetClassFor(control->kind()));
+                                      adapter.widgetClass);
             continue;
         }
         result.widgets[control] = widget;

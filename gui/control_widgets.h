@@ -15,9 +15,6 @@ namespace velomark::gui {
 // Whether an object name is one that only a control may have (cmd..., txt..., Frame...).
 bool HasControlPrefix(const QString& name);
 
-// The Qt class that draws a control of this kind, as a .ui names it.
-const char* WidgetClassFor(ControlKind kind);
-
 // Each control of a form matched with the one widget, action or menu of its name in a window
 // built from the form's layout; every mismatch is listed, naming the control and the widget.
 struct ControlWidgets {

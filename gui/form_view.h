@@ -10,7 +10,6 @@
 #include "shell/form.h"
 
 class QString;
-class QTimer;
 class QWidget;
 
 namespace velomark::gui {
@@ -45,9 +44,17 @@ class FormView : public QObject, public FormObserver {
     bool fireTimer();
 
     QObject* widgetOf(const Control& control) const;
+    FrontEnd& frontEnd() const { return frontEnd_; }
 
     void controlChanged(const Control& control) override;
     void captionChanged() override;
+
+    // The person's actions on the widgets, each passed to the model as one of its events; the
+    // control adapters connect the widgets' signals to them.
+    void typed(TextField& field, const QString& text);
+    void picked(ComboBox& list, const QString& item);
+    void clicked(Control& control);
+    void tick(Control& timer);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,16 +64,11 @@ class FormView : public QObject, public FormObserver {
              std::map<const Control*, QObject*> widgets);
 
     void prepare();
-    void prepareWidget(const Control& control, QObject* widget);
+    void prepareWidget(Control& control, QObject* widget);
     void applyTabOrder();
     void push(const Control& control);
-    void pushTimer(const Control& timer);
 
     const Control* controlOf(const QObject* widget) const;
-    void typed(TextField& field, const QString& text);
-    void picked(ComboBox& list, const QString& item);
-    void clicked(Control& control);
-    void tick(Control& timer);
     void focusGained(Control& control, int reason);
     void focusLost(Control& control, int reason);
     bool keyPressed(QEvent* event);
@@ -77,7 +79,6 @@ class FormView : public QObject, public FormObserver {
     QPointer<QMainWindow> window_;
     std::map<const Control*, QObject*> widgets_;
     std::map<const QObject*, Control*> controls_;
-    std::map<const Control*, QTimer*> timers_;
     const Control* pressed_ = nullptr;
 };
 

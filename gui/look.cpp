@@ -10,6 +10,8 @@
 namespace velomark::gui {
 
 void SetUpLook(QApplication& application) {
+    // The person's settings file is named after these: ~/.config/Velomark/velomark.ini.
+    QApplication::setOrganizationName("Velomark");
     QApplication::setApplicationName("velomark");
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));

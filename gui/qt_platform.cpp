@@ -1,6 +1,7 @@
 #include "gui/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -8,10 +9,14 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSettings>
 
 #include "gui/front_end.h"
+#include "gui/page_printing.h"
 #include "gui/window_printing.h"
 #include "shell/application.h"
+#include "shell/printed_page.h"
 
 namespace velomark::gui {
 
@@ -52,27 +57,41 @@ void QtPlatform::showMessage(const std::string& title, const std::string& text) 
     box.exec();
 }
 
-void QtPlatform::printWindow(const Form& window) {
-    QWidget* widget = widgetOf(window);
-    if (!widget) return;
+QPrinter* QtPlatform::preparePrinter(const Form& window, QWidget* parent) {
     QPrinter& target = printer();
     if (HasPrinter()) {
         target.setOutputFormat(QPrinter::NativeFormat);
     } else {
         const auto answer =
-            QMessageBox::question(widget, kApplicationTitle, kNoPrinter,
+            QMessageBox::question(parent, kApplicationTitle, kNoPrinter,
                                   QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save);
-        if (answer != QMessageBox::Save) return;
+        if (answer != QMessageBox::Save) return nullptr;
         const QString suggested =
             QDir::home().filePath(QString::fromStdString(window.caption()) + ".pdf");
-        const QString file = QFileDialog::getSaveFileName(widget, "Save the page as PDF", suggested,
+        const QString file = QFileDialog::getSaveFileName(parent, "Save the page as PDF", suggested,
                                                           "PDF files (*.pdf)");
-        if (file.isEmpty()) return;
+        if (file.isEmpty()) return nullptr;
         target.setOutputFormat(QPrinter::PdfFormat);
         target.setOutputFileName(file);
     }
     target.setDocName(QString::fromStdString(window.caption()));
-    if (!PrintWindowImage(*widget, target)) {
+    return &target;
+}
+
+void QtPlatform::printWindow(const Form& window) {
+    QWidget* widget = widgetOf(window);
+    if (!widget) return;
+    QPrinter* target = preparePrinter(window, widget);
+    if (target && !PrintWindowImage(*widget, *target)) {
+        QMessageBox::warning(widget, kApplicationTitle, kPrintFailed);
+    }
+}
+
+void QtPlatform::printPage(const Form& window, const PrintedPage& page) {
+    QWidget* widget = widgetOf(window);
+    QPrinter* target = preparePrinter(window, widget);
+    if (!target) return;
+    if (!PrintLaidOutPage(page, *target)) {
         QMessageBox::warning(widget, kApplicationTitle, kPrintFailed);
     }
 }
@@ -89,6 +108,65 @@ Date QtPlatform::today() {
 
 void QtPlatform::end() {
     QCoreApplication::exit(0);
+}
+
+void QtPlatform::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+namespace {
+
+// The person's settings file: INI, under the names the program sets at start-up.
+QSettings OpenSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     QCoreApplication::organizationName(), QCoreApplication::applicationName());
+}
+
+}  // namespace
+
+StoredSettings QtPlatform::readSettings(const std::string& section) {
+    QSettings settings = OpenSettings();
+    if (settings.status() != QSettings::NoError) return {false, {}};
+    StoredSettings stored;
+    settings.beginGroup(QString::fromStdString(section));
+    for (const QString& key : settings.allKeys()) {
+        const QVariant value = settings.value(key);
+        // A value QSettings reads back as a list or a number was not written by this program.
+        if (value.typeId() != QMetaType::QString) return {false, {}};
+        stored.values[key.toStdString()] = value.toString().toStdString();
+    }
+    return stored;
+}
+
+bool QtPlatform::writeSettings(const std::string& section, const SettingsSection& values) {
+    QSettings settings = OpenSettings();
+    settings.remove(QString::fromStdString(section));
+    settings.beginGroup(QString::fromStdString(section));
+    for (const auto& [key, value] : values)
+        settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+SaveOutcome QtPlatform::saveFileAs(const Form& window, const std::string& suggestedName,
+                                   const std::string& filter, const std::string& bytes) {
+    const QString suggested = QDir::home().filePath(QString::fromStdString(suggestedName));
+    const QString path = QFileDialog::getSaveFileName(widgetOf(window), "Save As", suggested,
+                                                      QString::fromStdString(filter));
+    if (path.isEmpty()) return SaveOutcome::Cancelled;
+    return SaveBytes(path, bytes);
+}
+
+SaveOutcome SaveBytes(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return SaveOutcome::Failed;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        file.cancelWriting();
+        return SaveOutcome::Failed;
+    }
+    return file.commit() ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 }  // namespace velomark::gui

@@ -5,14 +5,20 @@
 
 #include "shell/platform.h"
 
+class QString;
 class QWidget;
 
 namespace velomark::gui {
 
 class FrontEnd;
 
+// Writes the bytes to the file in one piece, replacing what it held: a write that fails leaves
+// the file as it was, and no part of the new one.
+SaveOutcome SaveBytes(const QString& path, const std::string& bytes);
+
 // The desktop the program runs on: Qt's message boxes, the default printer and its page-setup
-// dialog, the machine's calendar, and the end of the event loop.
+// dialog, the machine's calendar, the clipboard, the person's settings (an INI file under the
+// program's organisation and application names), saving files, and the end of the event loop.
 class QtPlatform : public Platform {
   public:
     QtPlatform();
@@ -23,13 +29,22 @@ class QtPlatform : public Platform {
 
     void showMessage(const std::string& title, const std::string& text) override;
     void printWindow(const Form& window) override;
+    void printPage(const Form& window, const PrintedPage& page) override;
     void pageSetup(const Form& window) override;
     Date today() override;
     void end() override;
+    void setClipboardText(const std::string& text) override;
+    StoredSettings readSettings(const std::string& section) override;
+    bool writeSettings(const std::string& section, const SettingsSection& values) override;
+    SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
+                           const std::string& filter, const std::string& bytes) override;
 
   private:
     QWidget* widgetOf(const Form& window) const;
     QPrinter& printer();
+    // The printer made ready for the window's print job, or null when the person declined to
+    // save the page as a PDF on a computer with no printer.
+    QPrinter* preparePrinter(const Form& window, QWidget* parent);
 
     const FrontEnd* frontEnd_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
@@ -65,10 +65,4 @@ std::string_view LvrcCategory(int age) {
     return CategoryOf(kLvrc, kLvrcYoungest, age);
 }
 
-int ExactAge(Date birth, Date event) {
-    const bool birthdayReached =
-        event.month > birth.month || (event.month == birth.month && event.day >= birth.day);
-    return event.year - birth.year - (birthdayReached ? 0 : 1);
-}
-
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace velomark {
+namespace velomark::licence {
 
 // How the race distance (or time) refines a points band: races at or above the threshold keep
 // the higher band, shorter ones drop to the lower band (0: no points).
@@ -16,4 +16,4 @@ struct BandRule {
     }
 };
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
@@ -102,4 +102,4 @@ const EventClassification* FindClassification(std::string_view name) {
     return nullptr;
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -7,7 +7,7 @@
 
 #include "licence/band_rule.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 // What the distance field of the licence window holds for an event: a race distance in km or a
 // race time in minutes, and whether the band needs it at all.
@@ -46,4 +46,4 @@ std::span<const EventClassification> EventClassifications();
 // The classification whose name is exactly the text; none for any other text.
 const EventClassification* FindClassification(std::string_view name);
 
-}  // namespace velomark
+}  // namespace velomark::licence

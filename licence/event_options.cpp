@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
@@ -59,4 +59,4 @@ const char* OptionGroupName(OptionGroup group) {
     return "";
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

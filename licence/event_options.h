@@ -8,7 +8,7 @@
 #include "licence/band_rule.h"
 #include "licence/classifications.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 // The groups of event category options; the options of one group exclude each other.
 enum class OptionGroup { Road, Track, Youth };
@@ -30,4 +30,4 @@ std::span<const EventOption> EventOptions();
 
 const char* OptionGroupName(OptionGroup group);
 
-}  // namespace velomark
+}  // namespace velomark::licence

@@ -6,19 +6,15 @@
 #include <string>
 
 #include "licence/age_categories.h"
-#include "licence/licence_messages.h"
 #include "licence/licence_points.h"
+#include "licence/licence_points_messages.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
 #include "shell/platform.h"
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
-
-constexpr const char* kDatePattern = "dd/mm/yyyy";
-using licence_messages::kBirthDateWanted;
-using licence_messages::kEventDateWanted;
 
 // Women of 40 and over race in the category of a man ten years older.
 constexpr int kLadyAdjustment = 10;
@@ -50,20 +46,20 @@ void LicencePoints::AgeCategories() {
         // Categories of other dates must not stand beside a date that cannot be read.
         txtAgeCategory.setText({});
         txtLVRCCategory.setText({});
-        ShowMessage(event ? kBirthDateWanted : kEventDateWanted);
+        ShowMessage(event ? messages::kBirthDateWanted : messages::kEventDateWanted);
         return;
     }
 
-    values_.Age = Years(DateDiffYears(*birth, *event));
-    values_.BcfCategory = std::string(BcfCategory(values_.Age));
-    txtAgeCategory.setText(NumberText(values_.Age) + " (this year) - " + values_.BcfCategory);
+    values_.age = Years(DateDiffYears(*birth, *event));
+    values_.bcfCategory = std::string(BcfCategory(values_.age));
+    txtAgeCategory.setText(NumberText(values_.age) + " (this year) - " + values_.bcfCategory);
 
-    const std::int16_t exactAge = Years(ExactAge(*birth, *event));
+    const std::int16_t exactAge = Years(AgeOn(*birth, *event));
     const bool ladyAdjusted = chkLady.value() && exactAge >= kLadyYoungestAdjusted;
-    values_.Age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
-    values_.LvrcCategory = std::string(LvrcCategory(values_.Age));
+    values_.age = ladyAdjusted ? Years(exactAge + kLadyAdjustment) : exactAge;
+    values_.lvrcCategory = std::string(LvrcCategory(values_.age));
     // The real age is shown, with the category of the adjusted one.
-    txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.LvrcCategory);
+    txtLVRCCategory.setText(NumberText(exactAge) + " - " + values_.lvrcCategory);
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

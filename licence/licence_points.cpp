@@ -4,88 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "licence/licence_messages.h"
+#include "licence/licence_points_messages.h"
 #include "licence/points_scale.h"
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::licence {
 
-namespace {
-
-using licence_messages::kTooLong;
-using licence_messages::kTooShort;
-
-constexpr const char* kDistanceCaption = "Distance (km)";
-constexpr const char* kTimeCaption = "Time (mins)";
-constexpr const char* kYouthNote = "Only the youth events listed below earn points.";
-
-FrameNames Frame() {
-    return {};
-}
-
-// Option buttons take their names, captions and groups from the option table.
-std::string OptionName(std::size_t index) {
-    return std::string(EventOptions()[index].name);
-}
-std::string OptionCaption(std::size_t index) {
-    return std::string(EventOptions()[index].caption);
-}
-std::string OptionGroupOf(std::size_t index) {
-    return OptionGroupName(EventOptions()[index].group);
-}
-
-}  // namespace
+LicencePoints::EventOptionButton::EventOptionButton(Form& form, std::size_t row)
+    : OptionButton(form, std::string(EventOptions()[row].name),
+                   std::string(EventOptions()[row].caption),
+                   OptionGroupName(EventOptions()[row].group)) {}
 
 LicencePoints::LicencePoints(Application& app, LicencePointsValues& values)
-    : CalculatorWindow(app, kName, "Licence Points", Frame()),
-      values_(values),
-      mnuWinClear(*this, "mnuWinClear", "C&lear"),
-      Frame1(*this, "Frame1", ""),
-      Frame2(*this, "Frame2", "Road Options"),
-      Label2(*this, "Label2", "Event Category"),
-      cboEventClassification(*this, "cboEventClassification"),
-      Frame5(*this, "Frame5", "Event Description"),
-      lblEventDescription(*this, "lblEventDescription"),
-      Option1(*this, OptionName(0), OptionCaption(0), OptionGroupOf(0)),
-      Option2(*this, OptionName(1), OptionCaption(1), OptionGroupOf(1)),
-      Option3(*this, OptionName(2), OptionCaption(2), OptionGroupOf(2)),
-      Option4(*this, OptionName(3), OptionCaption(3), OptionGroupOf(3)),
-      Option5(*this, OptionName(4), OptionCaption(4), OptionGroupOf(4)),
-      Option6(*this, OptionName(5), OptionCaption(5), OptionGroupOf(5)),
-      Option7(*this, OptionName(6), OptionCaption(6), OptionGroupOf(6)),
-      Option8(*this, OptionName(7), OptionCaption(7), OptionGroupOf(7)),
-      Option9(*this, OptionName(8), OptionCaption(8), OptionGroupOf(8)),
-      Frame3(*this, "Frame3", "Track Options"),
-      Option10(*this, OptionName(9), OptionCaption(9), OptionGroupOf(9)),
-      Option11(*this, OptionName(10), OptionCaption(10), OptionGroupOf(10)),
-      Option12(*this, OptionName(11), OptionCaption(11), OptionGroupOf(11)),
-      Frame4(*this, "Frame4", "Youth Options"),
-      Label5(*this, "Label5", kYouthNote),
-      Option13(*this, OptionName(12), OptionCaption(12), OptionGroupOf(12)),
-      Option14(*this, OptionName(13), OptionCaption(13), OptionGroupOf(13)),
-      Option15(*this, OptionName(14), OptionCaption(14), OptionGroupOf(14)),
-      Label1(*this, "Label1", kDistanceCaption),
-      txtDistance(*this, "txtDistance"),
-      Label6(*this, "Label6", "Points Band = "),
-      txtPointsBand(*this, "txtPointsBand"),
-      Label3(*this, "Label3", "Position"),
-      txtPosition(*this, "txtPosition"),
-      Label4(*this, "Label4", "= points"),
-      txtPoints(*this, "txtPoints"),
-      cmdClearLicence(*this, "cmdClearLicence", "&Clear"),
-      Frame6(*this, "Frame6", "Age Categories"),
-      Label7(*this, "Label7", "Event Date (dd/mm/yyyy)"),
-      txtEventDate(*this, "txtEventDate"),
-      Label8(*this, "Label8", "Date of Birth (dd/mm/yyyy)"),
-      txtDob(*this, "txtDob"),
-      Label9(*this, "Label9", "BCF Age - Category"),
-      txtAgeCategory(*this, "txtAgeCategory"),
-      Label10(*this, "Label10", "CTT/LVRC Age - Category"),
-      txtLVRCCategory(*this, "txtLVRCCategory"),
-      chkLady(*this, "chkLady", "Check1"),
-      Label11(*this, "Label11", "Lady"),
-      options_{&Option1, &Option2,  &Option3,  &Option4,  &Option5,  &Option6,  &Option7, &Option8,
-               &Option9, &Option10, &Option11, &Option12, &Option13, &Option14, &Option15} {
+    : CalculatorWindow(app, kName, "Licence Points"), values_(values) {
     for (TextField* input :
          {static_cast<TextField*>(&cboEventClassification), &txtEventDate, &txtDob}) {
         input->setBackground(colours::kInput);
@@ -172,23 +103,23 @@ const EventOption* LicencePoints::SelectedOption() const {
 }
 
 void LicencePoints::UpdateClassification() {
-    values_.Classification = cboEventClassification.text();
-    if (const EventClassification* chosen = FindClassification(values_.Classification)) {
+    values_.classification = cboEventClassification.text();
+    if (const EventClassification* chosen = FindClassification(values_.classification)) {
         lblEventDescription.setCaption(std::string(chosen->description));
-        values_.PointsBand = chosen->band;
+        values_.pointsBand = chosen->band;
         PrepareDistanceEntry(chosen->entry);
         if (chosen->checksLimitWhenChosen && LeadingNumber(txtDistance.text()) > chosen->longest) {
-            ShowMessage(kTooLong);
+            ShowMessage(messages::kTooLong);
         }
     } else if (const EventOption* option = SelectedOption()) {
         // Only a National A stage has a description of its own; no other category may keep
         // the description of an event chosen before.
         lblEventDescription.setCaption(std::string(option->description));
-        values_.PointsBand = option->band;
+        values_.pointsBand = option->band;
         PrepareDistanceEntry(option->entry);
     } else {
         lblEventDescription.setCaption({});
-        values_.PointsBand = 0;
+        values_.pointsBand = 0;
     }
     ShowBand();
 }
@@ -211,18 +142,18 @@ void LicencePoints::PrepareDistanceEntry(DistanceEntry entry) {
 
 void LicencePoints::RefineBandByDistance() {
     const double distance = LeadingNumber(txtDistance.text());
-    if (const EventClassification* chosen = FindClassification(values_.Classification)) {
-        if (chosen->rule) values_.PointsBand = chosen->rule->bandFor(distance);
-        if (chosen->shortest > 0 && distance < chosen->shortest) ShowMessage(kTooShort);
+    if (const EventClassification* chosen = FindClassification(values_.classification)) {
+        if (chosen->rule) values_.pointsBand = chosen->rule->bandFor(distance);
+        if (chosen->shortest > 0 && distance < chosen->shortest) ShowMessage(messages::kTooShort);
         if (chosen->longest > 0 && distance > chosen->longest) {
-            ShowMessage(kTooLong);
-            if (chosen->bandWhenTooLong) values_.PointsBand = *chosen->bandWhenTooLong;
+            ShowMessage(messages::kTooLong);
+            if (chosen->bandWhenTooLong) values_.pointsBand = *chosen->bandWhenTooLong;
         }
     } else {
         for (std::size_t i = 0; i < options_.size(); ++i) {
             const EventOption& option = EventOptions()[i];
             if (option.rule && options_[i]->value()) {
-                values_.PointsBand = option.rule->bandFor(distance);
+                values_.pointsBand = option.rule->bandFor(distance);
                 break;
             }
         }
@@ -231,7 +162,7 @@ void LicencePoints::RefineBandByDistance() {
 }
 
 void LicencePoints::ShowBand() {
-    txtPointsBand.setText(NumberText(values_.PointsBand));
+    txtPointsBand.setText(NumberText(values_.pointsBand));
 }
 
 void LicencePoints::UpdatePoints() {
@@ -258,8 +189,8 @@ void LicencePoints::EnablePosition() {
 }
 
 void LicencePoints::PointsForPosition() {
-    values_.Points = PointsForPlace(values_.PointsBand, LeadingNumber(txtPosition.text()));
-    txtPoints.setText(NumberText(values_.Points));
+    values_.points = PointsForPlace(values_.pointsBand, LeadingNumber(txtPosition.text()));
+    txtPoints.setText(NumberText(values_.points));
 }
 
 void LicencePoints::ClearLicence() {
@@ -280,9 +211,9 @@ void LicencePoints::ClearLicence() {
     for (OptionGroup group : {OptionGroup::Road, OptionGroup::Track, OptionGroup::Youth}) {
         TurnOffOptions(group);
     }
-    values_.Classification.clear();
-    values_.PointsBand = 0;
-    values_.Points = 0;
+    values_.classification.clear();
+    values_.pointsBand = 0;
+    values_.points = 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

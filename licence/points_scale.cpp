@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <span>
 
-namespace velomark {
+namespace velomark::licence {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::int16_t PointsForPlace(std::int16_t band, double position) {
     return 0;
 }
 
-}  // namespace velomark
+}  // namespace velomark::licence

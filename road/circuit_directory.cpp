@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::road {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::span<const Circuit> CircuitDirectory() {
     return kCircuits;
 }
 
-}  // namespace velomark
+}  // namespace velomark::road

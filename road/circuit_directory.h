@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-namespace velomark {
+namespace velomark::road {
 
 // One closed road circuit of the built-in directory. An empty length leaves the length to the
 // person; an empty text stays blank on screen.
@@ -19,4 +19,4 @@ struct Circuit {
 // The circuits in list order, which is also the order names are matched in.
 std::span<const Circuit> CircuitDirectory();
 
-}  // namespace velomark
+}  // namespace velomark::road

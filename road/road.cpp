@@ -9,66 +9,22 @@
 #include "road/circuit_directory.h"
 #include "road/road_messages.h"
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
+#include "shell/units.h"
 
-namespace velomark {
-
-using namespace road_messages;
+namespace velomark::road {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
-FrameNames Frame() {
-    return {};
-}
-
-struct Split {
-    std::int32_t hours;
-    std::int32_t minutes;
-    std::int32_t seconds;
-};
-
-// Hours, minutes and seconds of a whole number of seconds that is not negative; in whole
-// numbers, so minutes and seconds stay within 0 to 59.
-Split SplitSeconds(std::int32_t total) {
-    const std::int32_t hours = total / 3600;
-    const std::int32_t minutes = (total - hours * 3600) / 60;
-    return {hours, minutes, total - hours * 3600 - minutes * 60};
-}
+// Riding and arrival times are whole seconds and never negative; they split as plain
+// whole-number division splits them.
+constexpr TimeSplitPolicy kClockSplit{
+    .hours = true, .negative = NegativeTime::EachPartSigned, .carryAtDecimals = -1};
 
 }  // namespace
 
 Road::Road(Application& app, RoadValues& values)
-    : CalculatorWindow(app, kName, "Road Stats", Frame()),
-      values_(values),
-      mnuWinClear(*this, "mnuWinClear", "&Clear"),
-      mnuWinClearAll(*this, "mnuWinClearAll", "Clear &All", "Ctrl+A"),
-      mnuWinClearCircuit(*this, "mnuWinClearCircuit", "Clear &Race Circuit Details Tab"),
-      mnuWinClearSchedule(*this, "mnuWinClearSchedule", "Clear Race &Schedule Tab"),
-      FrameSchedule(*this, "FrameSchedule", "&Race Scheduling"),
-      txtSchedDist(*this, "txtSchedDist"),
-      txtTargSpeed(*this, "txtTargSpeed"),
-      txtStartHours(*this, "txtStartHours"),
-      txtStartMins(*this, "txtStartMins"),
-      txtStartSecs(*this, "txtStartSecs"),
-      txtEndHours(*this, "txtEndHours"),
-      txtEndMins(*this, "txtEndMins"),
-      txtEndSecs(*this, "txtEndSecs"),
-      txtIntHours(*this, "txtIntHours"),
-      txtIntMins(*this, "txtIntMins"),
-      txtIntSecs(*this, "txtIntSecs"),
-      cmdClearSchedule(*this, "cmdClearSchedule", "&Clear"),
-      FrameCircuit(*this, "FrameCircuit", "&Road Circuit Details"),
-      cboCircuitName(*this, "cboCircuitName"),
-      txtCircuitSize(*this, "txtCircuitSize"),
-      txtRaceDistance(*this, "txtRaceDistance"),
-      txtRaceLaps(*this, "txtRaceLaps"),
-      lblCircuitDetails(*this, "lblCircuitDetails"),
-      lblAddress(*this, "lblAddress"),
-      lblContact(*this, "lblContact"),
-      lblTel(*this, "lblTel"),
-      cmdClearCircuit(*this, "cmdClearCircuit", "&Clear"),
-      cmdClear6(*this, "cmdClear6", "Clear &All") {
+    : CalculatorWindow(app, kName, "Road Stats"), values_(values) {
     for (TextField* input : {&txtSchedDist, &txtTargSpeed, &txtStartHours, &txtStartMins,
                              &txtStartSecs, static_cast<TextField*>(&cboCircuitName),
                              &txtCircuitSize, &txtRaceDistance, &txtRaceLaps}) {
@@ -95,14 +51,14 @@ Road::Road(Application& app, RoadValues& values)
     cboCircuitName.onLostFocus([this] { LookUpCircuit(); });
     txtRaceDistance.onLostFocus([this] {
         const std::optional<float> distance = ToSingle(LeadingNumber(txtRaceDistance.text()));
-        if (!distance) return ShowMessage(kNumberTooLarge);
+        if (!distance) return ShowMessage(messages::kNumberTooLarge);
         values_.CircuitRaceDistance = *distance;
         values_.CircuitRaceLaps = 0;
         RelateCircuitLaps();
     });
     txtRaceLaps.onLostFocus([this] {
         const std::optional<float> laps = ToSingle(LeadingNumber(txtRaceLaps.text()));
-        if (!laps) return ShowMessage(kNumberTooLarge);
+        if (!laps) return ShowMessage(messages::kNumberTooLarge);
         values_.CircuitRaceLaps = *laps;
         values_.CircuitRaceDistance = 0;
         RelateCircuitLaps();
@@ -128,27 +84,27 @@ void Road::ScheduleInputChanged() {
 void Road::ShowRaceSchedule() {
     const std::optional<float> distance = ToSingle(LeadingNumber(txtSchedDist.text()));
     const std::optional<float> speed = ToSingle(LeadingNumber(txtTargSpeed.text()));
-    if (!distance || !speed) return ShowMessage(kScheduleNumberTooLarge);
+    if (!distance || !speed) return ShowMessage(messages::kScheduleNumberTooLarge);
 
-    const double startSeconds = LeadingNumber(txtStartHours.text()) * 3600 +
-                                LeadingNumber(txtStartMins.text()) * 60 +
+    const double startSeconds = LeadingNumber(txtStartHours.text()) * kSecondsPerHour +
+                                LeadingNumber(txtStartMins.text()) * kSecondsPerMinute +
                                 LeadingNumber(txtStartSecs.text());
     const std::optional<std::int32_t> start = RoundHalfEven<std::int32_t>(startSeconds);
     if (!start) {
-        ShowMessage(kStartTimeTooLong);
+        ShowMessage(messages::kStartTimeTooLong);
         return;
     }
     // A speed too small for a Single leaves no riding time that can be shown.
     const float hours = *speed > 0 ? *distance / *speed : INFINITY;
     const std::optional<std::int32_t> interval =
-        std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * 3600.0f) : std::nullopt;
+        std::isfinite(hours) ? RoundHalfEven<std::int32_t>(hours * kSecondsPerHour) : std::nullopt;
     if (!interval) {
-        ShowMessage(kRidingTimeTooLong);
+        ShowMessage(messages::kRidingTimeTooLong);
         return;
     }
     std::int64_t end = std::int64_t{*start} + *interval;
     if (end > INT32_MAX) {
-        ShowMessage(kRidingTimeTooLong);
+        ShowMessage(messages::kRidingTimeTooLong);
         return;
     }
     if (end >= kSecondsPerDay) {
@@ -162,7 +118,7 @@ void Road::ShowRaceSchedule() {
     values_.TargetSpeed = *speed;
     values_.StartTotal = *start;
     values_.IntervalTotal = *interval;
-    const Split riding = SplitSeconds(*interval);
+    const TimeParts<std::int32_t> riding = SplitTime(*interval, kClockSplit);
     values_.IntervalHours = riding.hours;
     values_.IntervalMinutes = riding.minutes;
     values_.IntervalSeconds = riding.seconds;
@@ -171,7 +127,7 @@ void Road::ShowRaceSchedule() {
     txtIntSecs.setText(NumberText(values_.IntervalSeconds));
 
     values_.EndTotal = static_cast<std::int32_t>(end);
-    const Split arrival = SplitSeconds(values_.EndTotal);
+    const TimeParts<std::int32_t> arrival = SplitTime(values_.EndTotal, kClockSplit);
     values_.EndHours = arrival.hours;
     values_.EndMinutes = arrival.minutes;
     values_.EndSeconds = arrival.seconds;
@@ -207,25 +163,25 @@ void Road::LookUpCircuit() {
 void Road::RelateCircuitLaps() {
     RoadValues& v = values_;
     const std::optional<float> length = ToSingle(LeadingNumber(txtCircuitSize.text()));
-    if (!length) return ShowMessage(kNumberTooLarge);
+    if (!length) return ShowMessage(messages::kNumberTooLarge);
     v.CircuitLength = *length;
     if (v.CircuitLength > 0 && v.CircuitRaceDistance > 0) {
         const float laps = v.CircuitRaceDistance / v.CircuitLength;
         if (!std::isfinite(laps)) {
-            ShowMessage(kNumberTooLarge);
+            ShowMessage(messages::kNumberTooLarge);
             return;
         }
         v.CircuitRaceLaps = laps;
     } else if (v.CircuitRaceLaps > 0 && v.CircuitLength > 0) {
         const float distance = v.CircuitRaceLaps * v.CircuitLength;
         if (!std::isfinite(distance)) {
-            ShowMessage(kNumberTooLarge);
+            ShowMessage(messages::kNumberTooLarge);
             return;
         }
         v.CircuitRaceDistance = distance;
     } else if (v.CircuitLength <= 0) {
         // A negative length is no more usable than a missing one.
-        ShowMessage(kCircuitSizeMissing);
+        ShowMessage(messages::kCircuitSizeMissing);
     }
     txtRaceDistance.setText(NumberText(v.CircuitRaceDistance));
     txtRaceLaps.setText(NumberText(v.CircuitRaceLaps));
@@ -248,4 +204,4 @@ void Road::ClearAll() {
     ClearScheduleGroup();
 }
 
-}  // namespace velomark
+}  // namespace velomark::road

@@ -4,7 +4,7 @@
 
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::road {
 
 // Working values of the road window, kept for the whole run.
 struct RoadValues {
@@ -46,37 +46,37 @@ class Road : public CalculatorWindow {
 
     RoadValues& values_;
 
-    MenuEntry mnuWinClear;
-    MenuEntry mnuWinClearAll;
-    MenuEntry mnuWinClearCircuit;
-    MenuEntry mnuWinClearSchedule;
+    MenuEntry mnuWinClear{*this, "mnuWinClear", "&Clear"};
+    MenuEntry mnuWinClearAll{*this, "mnuWinClearAll", "Clear &All", "Ctrl+A"};
+    MenuEntry mnuWinClearCircuit{*this, "mnuWinClearCircuit", "Clear &Race Circuit Details Tab"};
+    MenuEntry mnuWinClearSchedule{*this, "mnuWinClearSchedule", "Clear Race &Schedule Tab"};
 
-    GroupBox FrameSchedule;
-    TextField txtSchedDist;
-    TextField txtTargSpeed;
-    TextField txtStartHours;
-    TextField txtStartMins;
-    TextField txtStartSecs;
-    TextField txtEndHours;
-    TextField txtEndMins;
-    TextField txtEndSecs;
-    TextField txtIntHours;
-    TextField txtIntMins;
-    TextField txtIntSecs;
-    Button cmdClearSchedule;
+    GroupBox FrameSchedule{*this, "FrameSchedule", "&Race Scheduling"};
+    TextField txtSchedDist{*this, "txtSchedDist"};
+    TextField txtTargSpeed{*this, "txtTargSpeed"};
+    TextField txtStartHours{*this, "txtStartHours"};
+    TextField txtStartMins{*this, "txtStartMins"};
+    TextField txtStartSecs{*this, "txtStartSecs"};
+    TextField txtEndHours{*this, "txtEndHours"};
+    TextField txtEndMins{*this, "txtEndMins"};
+    TextField txtEndSecs{*this, "txtEndSecs"};
+    TextField txtIntHours{*this, "txtIntHours"};
+    TextField txtIntMins{*this, "txtIntMins"};
+    TextField txtIntSecs{*this, "txtIntSecs"};
+    Button cmdClearSchedule{*this, "cmdClearSchedule", "&Clear"};
 
-    GroupBox FrameCircuit;
-    ComboBox cboCircuitName;
-    TextField txtCircuitSize;
-    TextField txtRaceDistance;
-    TextField txtRaceLaps;
-    Label lblCircuitDetails;
-    Label lblAddress;
-    Label lblContact;
-    Label lblTel;
-    Button cmdClearCircuit;
+    GroupBox FrameCircuit{*this, "FrameCircuit", "&Road Circuit Details"};
+    ComboBox cboCircuitName{*this, "cboCircuitName"};
+    TextField txtCircuitSize{*this, "txtCircuitSize"};
+    TextField txtRaceDistance{*this, "txtRaceDistance"};
+    TextField txtRaceLaps{*this, "txtRaceLaps"};
+    Label lblCircuitDetails{*this, "lblCircuitDetails"};
+    Label lblAddress{*this, "lblAddress"};
+    Label lblContact{*this, "lblContact"};
+    Label lblTel{*this, "lblTel"};
+    Button cmdClearCircuit{*this, "cmdClearCircuit", "&Clear"};
 
-    Button cmdClear6;
+    Button cmdClear6{*this, "cmdClear6", "Clear &All"};
 };
 
-}  // namespace velomark
+}  // namespace velomark::road

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark::road_messages {
+namespace velomark::road::messages {
 
 // Every message the road window shows; nothing else may ever appear in its message boxes.
 inline constexpr const char* kRidingTimeTooLong =
@@ -17,4 +17,4 @@ inline constexpr const char* kCircuitSizeMissing = "Please enter the size of the
 inline constexpr std::array kAll = {kRidingTimeTooLong, kStartTimeTooLong, kScheduleNumberTooLarge,
                                     kNumberTooLarge, kCircuitSizeMissing};
 
-}  // namespace velomark::road_messages
+}  // namespace velomark::road::messages

@@ -5,10 +5,13 @@ set -euo pipefail
 # Qt 6 Widgets with uic and the offscreen and X11 platforms; Xvfb, xdotool and time for the
 # program's test on a display; poppler-utils for the print test; xwd and netpbm for the README's
 # screenshots; Liberation Sans stands in for Arial; Google Benchmark and hyperfine for the
-# benchmarks in bench/.
+# benchmarks in bench/; appstream and desktop-file-utils check the desktop metadata; dpkg-dev
+# and file let CPack work out the Debian package's dependencies, lintian checks the package;
+# librsvg2-bin draws the icon's PNG sizes from its SVG.
 packages=(build-essential cmake googletest libgtest-dev qt6-base-dev qt6-base-dev-tools
           qt6-qpa-plugins libgl-dev xvfb xauth xdotool time poppler-utils x11-apps netpbm
-          fonts-liberation libbenchmark-dev hyperfine)
+          fonts-liberation libbenchmark-dev hyperfine appstream desktop-file-utils dpkg-dev file
+          lintian librsvg2-bin)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

@@ -101,11 +101,9 @@ std::vector<Form*> Application::loadedWindows() const {
 bool Application::tick() {
     if (ended_) return false;
     for (Form* window : loadedWindows()) {
-        for (Control* control : window->controls()) {
-            if (control->kind() != ControlKind::Timer || !control->enabled()) continue;
-            if (static_cast<Timer*>(control)->interval() <= 0) continue;
+        if (Timer* timer = window->firstRunningTimer()) {
             EventScope scope(*this);
-            control->raiseClick();
+            timer->raiseClick();
             return true;
         }
     }

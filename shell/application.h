@@ -8,12 +8,11 @@
 
 #include "shell/form.h"
 #include "shell/platform.h"
+#include "velomark/version.h"
 
 namespace velomark {
 
 inline constexpr const char* kApplicationTitle = "Velomark (Lite)";
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 4;
 
 // Whoever shows the windows (the Qt binder) hears when one is loaded, brought to the front or
 // unloaded.
@@ -90,5 +89,9 @@ class Application {
     bool ended_ = false;
     int eventDepth_ = 0;
 };
+
+// Registers the program's windows with a new application: the composition root hands one to
+// whatever starts a program (the desktop, the scenario drivers, the fuzzer, the benchmarks).
+using Compose = std::function<void(Application&)>;
 
 }  // namespace velomark

@@ -6,7 +6,8 @@
 
 namespace velomark {
 
-// The frame's control names and captions, which differ a little from window to window.
+// The frame's control names and captions, which differ a little from window to window: a
+// window whose names differ passes its own as a constexpr value, naming only those that differ.
 struct FrameNames {
     const char* windowMenu = "mnuWindow";
     const char* mainMenu = "mnuWinMainMenu";

@@ -27,6 +27,10 @@ const char* KindName(ControlKind kind) {
             return "picture";
         case ControlKind::Timer:
             return "timer";
+        case ControlKind::Grid:
+            return "grid";
+        case ControlKind::Chart:
+            return "chart";
     }
     return "control";
 }
@@ -59,6 +63,23 @@ bool Control::takesFocus() const {
         default:
             return false;
     }
+}
+
+bool Control::isField() const {
+    return kind_ == ControlKind::TextField || kind_ == ControlKind::ComboBox;
+}
+
+TextField* Control::asField() {
+    return isField() ? static_cast<TextField*>(this) : nullptr;
+}
+
+const TextField* Control::asField() const {
+    return isField() ? static_cast<const TextField*>(this) : nullptr;
+}
+
+bool Control::isTypable() const {
+    const TextField* field = asField();
+    return field && enabled_ && visible_ && !field->locked();
 }
 
 namespace {

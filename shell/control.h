@@ -9,6 +9,7 @@
 namespace velomark {
 
 class Form;
+class TextField;
 
 enum class ControlKind {
     TextField,
@@ -21,6 +22,8 @@ enum class ControlKind {
     MenuEntry,
     Picture,
     Timer,
+    Grid,
+    Chart,
 };
 
 const char* KindName(ControlKind kind);
@@ -47,6 +50,13 @@ class Control {
 
     // Whether a person can move the focus into this kind of control.
     bool takesFocus() const;
+
+    // A text field or a drop-down list: a control whose text a person types.
+    bool isField() const;
+    TextField* asField();
+    const TextField* asField() const;
+    // A field a person can type in now: enabled, visible and not locked.
+    bool isTypable() const;
 
     // What a person reads on the control: a field's text or a caption.
     virtual std::string shownText() const { return {}; }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 namespace velomark {
 
 // A calendar date. A value-initialised Date is the zero date, 30 December 1899, that a date
@@ -14,9 +12,5 @@ struct Date {
 };
 
 bool IsValidDate(int year, int month, int day);
-
-// Days since the zero date; negative before it.
-std::int64_t DaySerial(Date date);
-Date DateFromSerial(std::int64_t serial);
 
 }  // namespace velomark

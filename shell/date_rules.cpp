@@ -134,4 +134,10 @@ int DateDiffYears(Date from, Date to) {
     return to.year - from.year;
 }
 
+int AgeOn(Date birth, Date day) {
+    const bool birthdayCome =
+        day.month > birth.month || (day.month == birth.month && day.day >= birth.day);
+    return day.year - birth.year - (birthdayCome ? 0 : 1);
+}
+
 }  // namespace velomark

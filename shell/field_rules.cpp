@@ -12,10 +12,6 @@
 
 namespace velomark {
 
-namespace {
-constexpr std::string_view kDatePattern = "dd/mm/yyyy";
-}  // namespace
-
 std::string FormatPattern(std::string_view text, std::string_view pattern) {
     if (pattern == kDatePattern) {
         const auto date = DateFromText(text);
@@ -57,12 +53,6 @@ double FloorWhole(double value) {
 }
 float FloorWhole(float value) {
     return std::floor(value);
-}
-double TruncWhole(double value) {
-    return std::trunc(value);
-}
-float TruncWhole(float value) {
-    return std::trunc(value);
 }
 
 void ShowMessage(Platform& platform, const std::string& text) {

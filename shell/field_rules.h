@@ -1,7 +1,7 @@
 #pragma once
 
 // The rules by which every window reads numbers from its fields, writes numbers into them,
-// rounds, reads dates and shows messages. They are the only helpers the calculators share.
+// rounds, reads dates and shows messages.
 
 #include <cstdint>
 #include <optional>
@@ -41,7 +41,9 @@ void SetNonFiniteListener(NonFiniteListener listener);
 // judged on the digits a person sees (7 significant for a Single, 15 for a Double).
 std::string FormatPattern(float value, std::string_view pattern);
 std::string FormatPattern(double value, std::string_view pattern);
-// A field's text through a number pattern, or through "dd/mm/yyyy"; text that does not read as
+// The pattern a date field's text is rewritten in.
+inline constexpr std::string_view kDatePattern = "dd/mm/yyyy";
+// A field's text through a number pattern, or through kDatePattern; text that does not read as
 // a number (or as a date) comes back unchanged.
 std::string FormatPattern(std::string_view text, std::string_view pattern);
 
@@ -59,11 +61,9 @@ extern template std::optional<std::int32_t> RoundHalfEven<std::int32_t>(double);
 // range: such a value would show as inf.
 std::optional<float> ToSingle(double value);
 
-// The largest whole number not above the value, and the whole part toward zero.
+// The largest whole number not above the value.
 double FloorWhole(double value);
 float FloorWhole(float value);
-double TruncWhole(double value);
-float TruncWhole(float value);
 
 // The date the text names, day first: 15/06/1980, 15/6/80, 15-6-1980, 15.6.1980,
 // 15 June 1980, 15 Jun 80. Two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999. A date that
@@ -73,6 +73,9 @@ std::optional<Date> DateFromText(std::string_view text);
 std::string DateText(Date date);
 // How many calendar-year boundaries lie between the two dates (31/12/2003 to 01/01/2004 is 1).
 int DateDiffYears(Date from, Date to);
+// Age in whole years on the day: one fewer until the birthday has come that year, counting the
+// birthday itself (born on 29 February, one is a year older on 1 March of a common year).
+int AgeOn(Date birth, Date day);
 
 // A modal box with the text, OK and the program's title; returns when OK is pressed.
 void ShowMessage(Platform& platform, const std::string& text);

@@ -21,6 +21,15 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
+Timer* Form::firstRunningTimer() const {
+    for (Control* control : controls_) {
+        if (control->kind() != ControlKind::Timer || !control->enabled()) continue;
+        auto* timer = static_cast<Timer*>(control);
+        if (timer->interval() > 0) return timer;
+    }
+    return nullptr;
+}
+
 void Form::addControl(Control& control) {
     controls_.push_back(&control);
 }
@@ -115,9 +124,7 @@ void Form::click(Control& control) {
 void Form::pressKey(char key) {
     Application::EventScope scope(app_);
     if (Form_KeyPress(key)) return;
-    if (focused_ &&
-        (focused_->kind() == ControlKind::TextField || focused_->kind() == ControlKind::ComboBox)) {
-        auto* field = static_cast<TextField*>(focused_);
+    if (TextField* field = focused_ ? focused_->asField() : nullptr) {
         if (!field->locked()) field->setText(field->text() + key);
     }
 }

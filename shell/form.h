@@ -38,6 +38,9 @@ class Form {
     const std::vector<Control*>& tabOrder() const { return tabOrder_; }
     Control* focused() const { return focused_; }
 
+    // The first of the window's timers that is enabled with an interval above 0, or null.
+    Timer* firstRunningTimer() const;
+
     // Runs once, right after the window is created.
     virtual void Form_Load() {}
     // A character key pressed while the window is in front (the splash listens for it).

@@ -14,7 +14,9 @@ MainMenu::MainMenu(Application& app)
       cmdRoad(*this, "cmdRoad", "&Road"),
       cmdHcap(*this, "cmdHcap", "&Handicapping"),
       cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
-      cmdExit(*this, "cmdExit", "E&xit") {
+      cmdExit(*this, "cmdExit", "E&xit"),
+      // Alt+T has always opened the time trials; a second T would only move the focus.
+      cmdGearTable(*this, "cmdGearTable", "Gear &Table") {
     // Handicapping is shown but never offered.
     cmdHcap.setEnabled(false);
     cmdGears.onClick([this] { OpenCalculator(windows::kGearChart); });
@@ -22,9 +24,12 @@ MainMenu::MainMenu(Application& app)
     cmdTrack.onClick([this] { OpenCalculator(windows::kTrack); });
     cmdRoad.onClick([this] { OpenCalculator(windows::kRoad); });
     cmdLicencePoints.onClick([this] { OpenCalculator(windows::kLicencePoints); });
+    cmdGearTable.onClick([this] { OpenCalculator(windows::kGearTable); });
     cmdExit.onClick([this] { this->app().end(); });
-    setTabOrder(
-        {&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints, &cmdExit});
+    // The gear table came after the others: its button is last, so the keys a person knows
+    // still lead where they always did.
+    setTabOrder({&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints,
+                 &cmdExit, &cmdGearTable});
 }
 
 Button* MainMenu::buttonOpening(const std::string& windowName) {
@@ -33,6 +38,7 @@ Button* MainMenu::buttonOpening(const std::string& windowName) {
     if (windowName == windows::kTrack) return &cmdTrack;
     if (windowName == windows::kRoad) return &cmdRoad;
     if (windowName == windows::kLicencePoints) return &cmdLicencePoints;
+    if (windowName == windows::kGearTable) return &cmdGearTable;
     return nullptr;
 }
 

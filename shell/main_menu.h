@@ -27,6 +27,7 @@ class MainMenu : public Form {
     Button cmdHcap;
     Button cmdLicencePoints;
     Button cmdExit;
+    Button cmdGearTable;
 };
 
 }  // namespace velomark

@@ -1,8 +1,10 @@
 // Writing numbers as a rider sees them: NumberText and FormatPattern of a number.
 //
-// Every text starts from the exact decimal value of the binary number, rounded by hand: the C
-// library rounds ties to even, while a field rounds them away from zero (654322.25 shows as
-// 654322.3).
+// A field rounds half away from zero on the digits of the exact decimal value of the binary
+// number, where the C library rounds ties to even (654322.25 shows as 654322.3). Printing every
+// exact digit is slow, so the rounding is decided from the shortest digits that read back as the
+// number, or else from four digits past the kept ones; only a tie, or very nearly one, needs the
+// full exact digits.
 
 #include <charconv>
 #include <cmath>

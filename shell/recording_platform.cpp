@@ -1,6 +1,7 @@
 #include "shell/recording_platform.h"
 
 #include <ctime>
+#include <fstream>
 
 #include "shell/form.h"
 
@@ -24,8 +25,35 @@ void RecordingPlatform::printWindow(const Form& window) {
     printed_.push_back(window.name());
 }
 
-void RecordingPlatform::pageSetup(const Form& window) {
-    pageSetups_.push_back(window.name());
+void RecordingPlatform::printPage(const Form& window, const PrintedPage& page) {
+    printed_.push_back(window.name());
+    pages_.push_back(page);
+}
+
+StoredSettings RecordingPlatform::readSettings(const std::string& section) {
+    if (!settingsReadable_) return {false, {}};
+    const auto found = settings_.find(section);
+    return {true, found == settings_.end() ? SettingsSection{} : found->second};
+}
+
+bool RecordingPlatform::writeSettings(const std::string& section, const SettingsSection& values) {
+    if (!settingsWritable_) return false;
+    settings_[section] = values;
+    return true;
+}
+
+SaveOutcome RecordingPlatform::saveFileAs(const Form&, const std::string&, const std::string&,
+                                          const std::string& bytes) {
+    if (saves_.empty()) return SaveOutcome::Cancelled;
+    const std::optional<std::string> path = std::move(saves_.front());
+    saves_.pop_front();
+    if (!path) return SaveOutcome::Cancelled;
+    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
+        return SaveOutcome::Failed;
+    }
+    saved_.push_back({*path, bytes});
+    return SaveOutcome::Saved;
 }
 
 }  // namespace velomark

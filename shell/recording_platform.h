@@ -1,14 +1,19 @@
 #pragma once
 
+#include <deque>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "shell/platform.h"
+#include "shell/printed_page.h"
 
 namespace velomark {
 
 // A platform that answers every message box with OK at once and remembers what the program
-// showed, printed and asked for. Scenarios and tests run on it.
+// showed, printed, copied, saved and kept in its settings. Scenarios and tests run on it; its
+// settings and clipboard start empty and are never the person's own.
 class RecordingPlatform : public Platform {
   public:
     struct Message {
@@ -20,22 +25,52 @@ class RecordingPlatform : public Platform {
 
     void showMessage(const std::string& title, const std::string& text) override;
     void printWindow(const Form& window) override;
-    void pageSetup(const Form& window) override;
+    void printPage(const Form& window, const PrintedPage& page) override;
+    // There is no printer set-up to ask for.
+    void pageSetup(const Form&) override {}
     Date today() override { return today_; }
     void end() override { ended_ = true; }
+    void setClipboardText(const std::string& text) override { clipboard_ = text; }
+    StoredSettings readSettings(const std::string& section) override;
+    bool writeSettings(const std::string& section, const SettingsSection& values) override;
+    SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
+                           const std::string& filter, const std::string& bytes) override;
 
     void setToday(Date date) { today_ = date; }
     const std::vector<Message>& messages() const { return messages_; }
+    // The windows printed, their image or a page of their own, oldest first.
     const std::vector<std::string>& printed() const { return printed_; }
-    const std::vector<std::string>& pageSetups() const { return pageSetups_; }
+    const std::vector<PrintedPage>& pages() const { return pages_; }
     bool ended() const { return ended_; }
+    const std::string& clipboard() const { return clipboard_; }
+
+    // The settings as a store on disk would hold them; a store that cannot be read or written
+    // stands for a damaged or locked settings file.
+    std::map<std::string, SettingsSection>& settingsStore() { return settings_; }
+    void setSettingsReadable(bool readable) { settingsReadable_ = readable; }
+    void setSettingsWritable(bool writable) { settingsWritable_ = writable; }
+
+    // The answer to the next save: the path the person chooses (written there for real), or
+    // nothing for Cancel. With nothing queued the person cancels.
+    void queueSave(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+    struct Saved {
+        std::string path;
+        std::string bytes;
+    };
+    const std::vector<Saved>& saved() const { return saved_; }
 
   private:
     std::vector<Message> messages_;
     std::vector<std::string> printed_;
-    std::vector<std::string> pageSetups_;
+    std::vector<PrintedPage> pages_;
     Date today_;
     bool ended_ = false;
+    std::string clipboard_;
+    std::map<std::string, SettingsSection> settings_;
+    bool settingsReadable_ = true;
+    bool settingsWritable_ = true;
+    std::deque<std::optional<std::string>> saves_;
+    std::vector<Saved> saved_;
 };
 
 // The machine's date.

@@ -8,5 +8,6 @@ inline constexpr const char* kTimeTrials = "frmTimeTrials";
 inline constexpr const char* kTrack = "frmTrack";
 inline constexpr const char* kRoad = "frmRoad";
 inline constexpr const char* kLicencePoints = "frmLicencePoints";
+inline constexpr const char* kGearTable = "frmGearTable";
 
 }  // namespace velomark::windows

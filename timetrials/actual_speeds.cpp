@@ -4,40 +4,12 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
-
-void TimeTrials::WireActualSpeeds() {
-    txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
-    txtSecs25.onLostFocus([this] { LeaveTimedSeconds(txtSecs25, [this] { CalcSpeed25(); }); });
-    txtSecs50.onLostFocus([this] { LeaveTimedSeconds(txtSecs50, [this] { CalcSpeed50(); }); });
-    txtSecs100.onLostFocus([this] {
-        LeaveTimedSeconds(txtSecs100, [this] {
-            CalcSpeed100();
-            CalcLadiesBbar();
-        });
-        ShowThreeDecimals(txtSpeed100);
-    });
-    txtHours25.onLostFocus([this] { FillIfEmpty(txtHours25, "0"); });
-    for (TextField* minutes : {&txtMins25, &txtMins50, &txtMins100}) {
-        minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "00"); });
-    }
-    txt12Dist.onLostFocus([this] {
-        CalcSpeed12Hour();
-        CalcAverageSpeed();
-        CalcMensBbar();
-    });
-
-    txtSpeed10.onChange([this] { MarkRidden(txtSpeed10, txtDirty10); });
-    txtSpeed25.onChange([this] { MarkRidden(txtSpeed25, txtDirty25); });
-    txtSpeed50.onChange([this] { MarkRidden(txtSpeed50, txtDirty50); });
-    txtSpeed100.onChange([this] { MarkRidden(txtSpeed100, txtDirty100); });
-    txt12Speed.onChange([this] { MarkRidden(txt12Speed, txtDirty12); });
-}
+namespace velomark::timetrials {
 
 void TimeTrials::MarkRidden(const TextField& speed, TextField& dirty) {
     dirty.setText(LeadingNumber(speed.text()) > 0 ? "1" : "0");
@@ -50,7 +22,7 @@ void TimeTrials::txtSecs10_LostFocus() {
         CheckSecs10();
     } else if (entered > 0) {
         // Too large even for a whole number of seconds: as wrong as 60.
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
         values_.secs10Valid = false;
     } else {
         // Far below zero, yet below 60: the time's own total decides.
@@ -60,9 +32,20 @@ void TimeTrials::txtSecs10_LostFocus() {
     FillIfEmpty(txtSecs10, "00");
 }
 
+// The 100-mile row works out the ladies' BBAR once more after its speed, and shows its speed
+// to three decimals even when the seconds are refused.
+void TimeTrials::txtSecs_LostFocus(const ActualRow& row) {
+    const bool hundredMiles = &row == &actualRows_.back();
+    LeaveTimedSeconds(row.seconds, [this, &row, hundredMiles] {
+        CalcSpeed(row);
+        if (hundredMiles) CalcLadiesBbar();
+    });
+    if (hundredMiles) ShowThreeDecimals(row.speed);
+}
+
 void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate) {
     if (LeadingNumber(seconds.text()) > 59) {
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
     } else {
         calculate();
     }
@@ -71,7 +54,7 @@ void TimeTrials::LeaveTimedSeconds(TextField& seconds, const Handler& calculate)
 
 void TimeTrials::CheckSecs10() {
     if (values_.enteredSecs10 > 59) {
-        ShowMessage(kSecondsTooLarge);
+        ShowMessage(messages::kSecondsTooLarge);
         values_.secs10Valid = false;
     } else {
         values_.secs10Valid = true;
@@ -83,59 +66,40 @@ void TimeTrials::CalcSpeed10() {
     const std::optional<std::int32_t> total =
         WholeSeconds(TimeInSeconds(nullptr, txtMins10, txtSecs10));
     if (!total) {
-        ShowMessage(kTimeTooLong);
+        ShowMessage(messages::kTimeTooLong);
         return;
     }
     values_.actualSecs10 = *total;
     if (values_.actualSecs10 > 0) {
-        txtSpeed10.setText(NumberText(10.0 / values_.actualSecs10 * 3600));
+        txtSpeed10.setText(NumberText(10.0 / values_.actualSecs10 * kSecondsPerHour));
     }
     ShowThreeDecimals(txtSpeed10);
     if (LeadingNumber(txtSpeed10.text()) > 0) FillIfEmpty(txtSecs10, "00");
     CalcAverageSpeed();
 }
 
-void TimeTrials::CalcSpeed25() {
-    if (!CalcTimedSpeed({25, txtHours25, txtMins25, txtSecs25, txtSpeed25, values_.actualSecs25}))
-        return;
-    CalcAverageSpeed();
-    CalcLadiesBbar();
-}
-
-void TimeTrials::CalcSpeed50() {
-    if (!CalcTimedSpeed({50, txtHours50, txtMins50, txtSecs50, txtSpeed50, values_.actualSecs50}))
-        return;
-    CalcAverageSpeed();
-    CalcMensBbar();
-    CalcLadiesBbar();
-}
-
-void TimeTrials::CalcSpeed100() {
-    if (!CalcTimedSpeed(
-            {100, txtHours100, txtMins100, txtSecs100, txtSpeed100, values_.actualSecs100}))
-        return;
-    CalcAverageSpeed();
-    CalcMensBbar();
-    CalcLadiesBbar();
-}
-
-// The row's speed from its time; false when the time is refused and nothing has changed.
-bool TimeTrials::CalcTimedSpeed(const ActualRow& row) {
+// A row's speed from its time, and the averages it takes part in. A time too long to hold
+// changes nothing.
+void TimeTrials::CalcSpeed(const ActualRow& row) {
     const std::optional<std::int32_t> total =
         WholeSeconds(TimeInSeconds(&row.hours, row.minutes, row.seconds));
     if (!total) {
-        ShowMessage(kTimeTooLong);
-        return false;
+        ShowMessage(messages::kTimeTooLong);
+        return;
     }
     row.actualSecs = *total;
     // A total not above 0 leaves the earlier speed standing.
-    if (row.actualSecs > 0) row.speed.setText(NumberText(row.miles / row.actualSecs * 3600));
+    if (row.actualSecs > 0) {
+        row.speed.setText(NumberText(row.miles / row.actualSecs * kSecondsPerHour));
+    }
     ShowThreeDecimals(row.speed);
     if (LeadingNumber(row.speed.text()) > 0) {
         FillIfEmpty(row.seconds, "00");
         FillIfEmpty(row.minutes, "00");
     }
-    return true;
+    CalcAverageSpeed();
+    if (row.mensBbar) CalcMensBbar();
+    CalcLadiesBbar();
 }
 
 void TimeTrials::CalcSpeed12Hour() {
@@ -175,4 +139,4 @@ void TimeTrials::CalcLadiesBbar() {
                                   3);
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

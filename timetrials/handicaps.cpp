@@ -5,54 +5,19 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/time_split.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
+namespace velomark::timetrials {
 
-using namespace time_trial_rules;
-
-void TimeTrials::WireHandicaps() {
-    for (TextField* minutes : {&txtHMins10, &txtHMins25, &txtHMins50, &txtHMins100}) {
-        minutes->onLostFocus([minutes] { FillIfEmpty(*minutes, "0"); });
-    }
-    // The same seconds test as the actual times: the exact value, so 59.2 is refused.
-    txtHSecs10.onLostFocus([this] { LeaveTimedSeconds(txtHSecs10, [this] { CalcHandicap10(); }); });
-    txtHSecs25.onLostFocus([this] { LeaveTimedSeconds(txtHSecs25, [this] { CalcHandicap25(); }); });
-    txtHSecs50.onLostFocus([this] { LeaveTimedSeconds(txtHSecs50, [this] { CalcHandicap50(); }); });
-    txtHSecs100.onLostFocus(
-        [this] { LeaveTimedSeconds(txtHSecs100, [this] { CalcHandicap100(); }); });
-    txtH12.onLostFocus([this] { CalcHandicap12Hour(); });
-}
-
-void TimeTrials::CalcHandicap10() {
-    CalcHandicapRow({10, txtHMins10, txtHSecs10, nullptr, txtHTMins10, txtHTSecs10, txtHSpeed10,
-                     values_.handicapSecs10, values_.handicapTime10, values_.actualSecs10});
-}
-
-void TimeTrials::CalcHandicap25() {
-    CalcHandicapRow({25, txtHMins25, txtHSecs25, &txtHTHours25, txtHTMins25, txtHTSecs25,
-                     txtHSpeed25, values_.handicapSecs25, values_.handicapTime25,
-                     values_.actualSecs25});
-}
-
-void TimeTrials::CalcHandicap50() {
-    CalcHandicapRow({50, txtHMins50, txtHSecs50, &txtHTHours50, txtHTMins50, txtHTSecs50,
-                     txtHSpeed50, values_.handicapSecs50, values_.handicapTime50,
-                     values_.actualSecs50});
-}
-
-void TimeTrials::CalcHandicap100() {
-    CalcHandicapRow({100, txtHMins100, txtHSecs100, &txtHTHours100, txtHTMins100, txtHTSecs100,
-                     txtHSpeed100, values_.handicapSecs100, values_.handicapTime100,
-                     values_.actualSecs100});
-}
-
-void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
+void TimeTrials::CalcHandicap(const HandicapRow& row) {
     const std::optional<std::int32_t> allowance =
         WholeSeconds(TimeInSeconds(nullptr, row.minutes, row.seconds));
     if (!allowance) {
-        ShowMessage(kHandicapTooLong);
+        ShowMessage(messages::kHandicapTooLong);
         return;
     }
     row.handicapSecs = *allowance;
@@ -60,23 +25,21 @@ void TimeTrials::CalcHandicapRow(const HandicapRow& row) {
         // Both are above 0, so the difference fits a Long.
         const std::int32_t time = row.actualSecs - row.handicapSecs;
         row.handicapTime = time;
-        // Split in whole seconds, so minutes and seconds never show 60.
-        if (row.timeHours) {
-            const HoursMinutesSeconds split = SplitSeconds(time);
-            row.timeHours->setText(NumberText(split.hours));
-            row.timeMinutes.setText(NumberText(split.minutes));
-            row.timeSeconds.setText(NumberText(split.seconds));
-        } else {
-            const MinutesSeconds split = SplitMinutes(time);
-            row.timeMinutes.setText(NumberText(split.minutes));
-            row.timeSeconds.setText(NumberText(split.seconds));
-        }
+        // Split in whole seconds, so minutes and seconds never show 60; without an hours field
+        // the minutes take every whole minute.
+        const TimeParts<std::int32_t> split =
+            SplitTime(time, {.hours = row.timeHours != nullptr,
+                             .negative = NegativeTime::FloorLargest,
+                             .carryAtDecimals = -1});
+        if (row.timeHours) row.timeHours->setText(NumberText(split.hours));
+        row.timeMinutes.setText(NumberText(split.minutes));
+        row.timeSeconds.setText(NumberText(split.seconds));
     }
     // No allowance, or nothing left of the time once it is taken off: no speed to show.
     if (row.handicapSecs < 1 || !(row.handicapTime > 0)) {
         row.speed.setText({});
     } else {
-        WriteSpeed(row.speed, row.miles / row.handicapTime * 3600);
+        WriteSpeed(row.speed, row.miles / row.handicapTime * kSecondsPerHour);
     }
     CalcHandicapAverage();
 }
@@ -86,7 +49,7 @@ void TimeTrials::CalcHandicap12Hour() {
     if (actual > 0) {
         const double distance = actual + LeadingNumber(txtH12.text());
         if (!DistanceFits(distance)) {
-            ShowMessage(kDistanceTooLarge);
+            ShowMessage(messages::kDistanceTooLarge);
             return;
         }
         txtH12Dist.setText(NumberText(distance));
@@ -110,4 +73,4 @@ void TimeTrials::CalcHandicapAverage() {
     WriteSpeed(txtHAvSpeed, sum / ridden);
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

@@ -5,8 +5,9 @@
 
 #include "shell/control.h"
 #include "shell/field_rules.h"
+#include "shell/units.h"
 
-namespace velomark::time_trial_rules {
+namespace velomark::timetrials {
 
 bool DistanceFits(double miles) {
     constexpr double kLargestDistance = 1e14;
@@ -14,29 +15,13 @@ bool DistanceFits(double miles) {
 }
 
 double TimeInSeconds(const TextField* hours, const TextField& minutes, const TextField& seconds) {
-    const double hourPart = hours ? LeadingNumber(hours->text()) * 3600 : 0.0;
-    return hourPart + LeadingNumber(minutes.text()) * 60 + LeadingNumber(seconds.text());
+    const double hourPart = hours ? LeadingNumber(hours->text()) * kSecondsPerHour : 0.0;
+    return hourPart + LeadingNumber(minutes.text()) * kSecondsPerMinute +
+           LeadingNumber(seconds.text());
 }
 
 std::optional<std::int32_t> WholeSeconds(double seconds) {
     return RoundHalfEven<std::int32_t>(seconds);
-}
-
-HoursMinutesSeconds SplitSeconds(std::int32_t total) {
-    // In 64 bits, so that taking the hours down below the smallest Long cannot overflow.
-    const std::int64_t t = total;
-    std::int64_t hours = t / 3600;
-    if (t % 3600 < 0) --hours;
-    const std::int64_t rest = t - hours * 3600;
-    return {static_cast<std::int32_t>(hours), static_cast<std::int32_t>(rest / 60),
-            static_cast<std::int32_t>(rest % 60)};
-}
-
-MinutesSeconds SplitMinutes(std::int32_t total) {
-    const std::int64_t t = total;
-    std::int64_t minutes = t / 60;
-    if (t % 60 < 0) --minutes;
-    return {static_cast<std::int32_t>(minutes), static_cast<std::int32_t>(t - minutes * 60)};
 }
 
 void WriteSpeed(TextField& field, double speed) {
@@ -52,4 +37,4 @@ void FillIfEmpty(TextField& field, const char* filler) {
     if (field.text().empty()) field.setText(filler);
 }
 
-}  // namespace velomark::time_trial_rules
+}  // namespace velomark::timetrials

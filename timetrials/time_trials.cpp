@@ -1,28 +1,77 @@
 #include "timetrials/time_trials.h"
 
-#include "shell/field_rules.h"
+#include <utility>
 
-namespace velomark {
+#include "shell/field_rules.h"
+#include "timetrials/time_trial_rules.h"
+
+namespace velomark::timetrials {
 
 namespace {
-FrameNames Frame() {
-    FrameNames names;
-    names.windowMenu = "mnuWin";
-    names.exitCaption = "E&xit Program";
-    names.pageSetupCaption = "Page Set&up...";
-    return names;
-}
+constexpr FrameNames kFrame{
+    .windowMenu = "mnuWin", .exitCaption = "E&xit Program", .pageSetupCaption = "Page Set&up..."};
 }  // namespace
 
 TimeTrials::TimeTrials(Application& app, TimeTrialsValues& values)
-    : CalculatorWindow(app, kName, "Time Trials", Frame()), values_(values) {
+    : CalculatorWindow(app, kName, "Time Trials", kFrame), values_(values) {
     SetUpFields();
-    WireActualSpeeds();
-    WireHandicaps();
-    WireVeterans();
-    WireJuniorBar();
 
+    // Actual speeds and BBAR
+    txtSecs10.onLostFocus([this] { txtSecs10_LostFocus(); });
+    txtHours25.onLostFocus([this] { FillIfEmpty(txtHours25, "0"); });
+    for (const ActualRow& row : actualRows_) {
+        row.minutes.onLostFocus([&row] { FillIfEmpty(row.minutes, "00"); });
+        row.seconds.onLostFocus([this, &row] { txtSecs_LostFocus(row); });
+    }
+    txt12Dist.onLostFocus([this] {
+        CalcSpeed12Hour();
+        CalcAverageSpeed();
+        CalcMensBbar();
+    });
+    const std::pair<TextField*, TextField*> speedsAndDirty[] = {{&txtSpeed10, &txtDirty10},
+                                                                {&txtSpeed25, &txtDirty25},
+                                                                {&txtSpeed50, &txtDirty50},
+                                                                {&txtSpeed100, &txtDirty100},
+                                                                {&txt12Speed, &txtDirty12}};
+    for (const auto& marks : speedsAndDirty) {
+        marks.first->onChange([this, marks] { MarkRidden(*marks.first, *marks.second); });
+    }
     cmdCalc4.onClick([this] { Calculate(); });
+
+    // Handicaps. The seconds are tested as the actual times are: the exact value, so 59.2 is
+    // refused.
+    for (const HandicapRow& row : handicapRows_) {
+        row.minutes.onLostFocus([&row] { FillIfEmpty(row.minutes, "0"); });
+        row.seconds.onLostFocus(
+            [this, &row] { LeaveTimedSeconds(row.seconds, [this, &row] { CalcHandicap(row); }); });
+    }
+    txtH12.onLostFocus([this] { CalcHandicap12Hour(); });
+
+    // Veterans
+    txtDob.onLostFocus([this] { txtDob_LostFocus(); });
+    for (const EventDateRow& row : eventDateRows_) {
+        row.eventDate.onLostFocus([this, &row] { LeaveEventDate(row); });
+    }
+    for (const StandardRow& row : standardRows_) {
+        row.seconds.onLostFocus([this, &row] {
+            CalcVetsStandard(row);
+            if (row.combined) CalcVetsResults();
+        });
+    }
+    txtStd12Dist.onLostFocus([this] {
+        CalcVetsStandard12Hour();
+        CalcVetsResults();
+    });
+
+    // Junior BAR: leaving the last ride works out the bar as well.
+    for (const JuniorRide& ride : juniorRides_) {
+        ride.seconds.onLostFocus([this, &ride] {
+            CalcJuniorRide(ride);
+            if (&ride == &juniorRides_.back()) CalcJuniorBar();
+        });
+    }
+    cmdCalcJunior.onClick([this] { CalculateJuniorBar(); });
+
     cmdClear1.onClick([this] { ClearTimeTrialFields(); });
     mnuWinClearAvSpeed.onClick([this] { ClearTimeTrialFields(); });
     cmdClear2.onClick([this] { ClearJuniorFields(); });
@@ -90,23 +139,18 @@ void TimeTrials::Calculate() {
 
 void TimeTrials::CalculateAll() {
     CalcSpeed10();
-    CalcSpeed25();
-    CalcSpeed50();
-    CalcSpeed100();
+    for (const ActualRow& row : actualRows_)
+        CalcSpeed(row);
     CalcSpeed12Hour();
     CalcAverageSpeed();
     CalcMensBbar();
     CalcLadiesBbar();
-    CalcHandicap10();
-    CalcHandicap25();
-    CalcHandicap50();
-    CalcHandicap100();
+    for (const HandicapRow& row : handicapRows_)
+        CalcHandicap(row);
     CalcHandicap12Hour();
     CalcHandicapAverage();
-    CalcVetsStandard10();
-    CalcVetsStandard25();
-    CalcVetsStandard50();
-    CalcVetsStandard100();
+    for (const StandardRow& row : standardRows_)
+        CalcVetsStandard(row);
     CalcVetsStandard12Hour();
     CalcVetsResults();
 }
@@ -154,4 +198,4 @@ void TimeTrials::ClearAll() {
     ClearJuniorFields();
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

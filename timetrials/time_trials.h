@@ -1,12 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "shell/calculator_window.h"
 #include "shell/date.h"
 
-namespace velomark {
+namespace velomark::timetrials {
 
 // Working values of the window, kept for the whole run. The clearing commands leave them alone.
 struct TimeTrialsValues {
@@ -54,8 +55,8 @@ struct TimeTrialsValues {
 
 // "Time Trials": speeds from actual times over 10, 25, 50 and 100 miles and 12 hours, the
 // average and BBAR speeds, handicap times and speeds, veterans' ages and margins against the
-// standards typed in, and the junior all-rounder. The routines of each group live in their own
-// source file.
+// standards typed in, and the junior all-rounder. The constructor wires every handler; the
+// routines of each group live in their own source file.
 class TimeTrials : public CalculatorWindow {
   public:
     static constexpr const char* kName = "frmTimeTrials";
@@ -63,7 +64,7 @@ class TimeTrials : public CalculatorWindow {
     TimeTrials(Application& app, TimeTrialsValues& values);
 
   private:
-    // One timed row of a group: the fields and working values its routine works on.
+    // One row of a group: the fields and working values its routine works on.
     struct ActualRow {
         double miles;
         TextField& hours;
@@ -71,6 +72,7 @@ class TimeTrials : public CalculatorWindow {
         TextField& seconds;
         TextField& speed;
         std::int32_t& actualSecs;
+        bool mensBbar;  // whether the row's speed counts towards the men's BBAR
     };
     struct HandicapRow {
         double miles;
@@ -82,7 +84,11 @@ class TimeTrials : public CalculatorWindow {
         TextField& speed;
         std::int32_t& handicapSecs;
         double& handicapTime;
-        std::int32_t actualSecs;
+        const std::int32_t& actualSecs;
+    };
+    struct EventDateRow {
+        TextField& eventDate;
+        TextField& age;
     };
     struct StandardRow {
         double miles;
@@ -96,7 +102,8 @@ class TimeTrials : public CalculatorWindow {
         const TextField& actualSpeed;
         std::int32_t& stdSecs;
         std::int32_t& plusSecs;
-        std::int32_t actualSecs;
+        const std::int32_t& actualSecs;
+        bool combined;  // whether the row counts towards the Vets 3 Dist and Vets BAR
     };
     struct JuniorRide {
         double miles;
@@ -107,20 +114,14 @@ class TimeTrials : public CalculatorWindow {
     };
 
     void SetUpFields();
-    void WireActualSpeeds();
-    void WireHandicaps();
-    void WireVeterans();
-    void WireJuniorBar();
 
     // Actual speeds and BBAR
     void txtSecs10_LostFocus();
+    void txtSecs_LostFocus(const ActualRow& row);
     void LeaveTimedSeconds(TextField& seconds, const Handler& calculate);
     void CheckSecs10();
     void CalcSpeed10();
-    void CalcSpeed25();
-    void CalcSpeed50();
-    void CalcSpeed100();
-    bool CalcTimedSpeed(const ActualRow& row);
+    void CalcSpeed(const ActualRow& row);
     void CalcSpeed12Hour();
     void CalcAverageSpeed();
     void CalcMensBbar();
@@ -133,33 +134,21 @@ class TimeTrials : public CalculatorWindow {
     void ClearAll();
 
     // Handicaps
-    void CalcHandicap10();
-    void CalcHandicap25();
-    void CalcHandicap50();
-    void CalcHandicap100();
-    void CalcHandicapRow(const HandicapRow& row);
+    void CalcHandicap(const HandicapRow& row);
     void CalcHandicap12Hour();
     void CalcHandicapAverage();
 
     // Veterans
     void txtDob_LostFocus();
-    void LeaveEventDate(TextField& eventDate, TextField& age);
-    void ShowAgeOnEventDate(TextField& eventDate, TextField& age);
+    void LeaveEventDate(const EventDateRow& row);
+    void ShowAgeOnEventDate(const EventDateRow& row);
     void CalcAgeOnEventDate();
     void RecalcAllAges();
-    void CalcVetsStandard10();
-    void CalcVetsStandard25();
-    void CalcVetsStandard50();
-    void CalcVetsStandard100();
-    void CalcVetsStandardRow(const StandardRow& row);
+    void CalcVetsStandard(const StandardRow& row);
     void CalcVetsStandard12Hour();
     void CalcVetsResults();
 
     // Junior BAR
-    void CalcJunior10Ride1();
-    void CalcJunior10Ride2();
-    void CalcJunior25Ride1();
-    void CalcJunior25Ride2();
     void CalcJuniorRide(const JuniorRide& ride);
     void CalcJuniorBar();
     void CalculateJuniorBar();
@@ -304,6 +293,49 @@ class TimeTrials : public CalculatorWindow {
     TextField txtJuniorBar{*this, "txtJuniorBar"};
     Button cmdCalcJunior{*this, "cmdCalcJunior", "Ca&lculate"};
     Button cmdClear2{*this, "cmdClear2", "&Clear"};
+
+    // The rows of each group, walked by the group's routines.
+    const std::array<ActualRow, 3> actualRows_{{
+        {25, txtHours25, txtMins25, txtSecs25, txtSpeed25, values_.actualSecs25, false},
+        {50, txtHours50, txtMins50, txtSecs50, txtSpeed50, values_.actualSecs50, true},
+        {100, txtHours100, txtMins100, txtSecs100, txtSpeed100, values_.actualSecs100, true},
+    }};
+    const std::array<HandicapRow, 4> handicapRows_{{
+        {10, txtHMins10, txtHSecs10, nullptr, txtHTMins10, txtHTSecs10, txtHSpeed10,
+         values_.handicapSecs10, values_.handicapTime10, values_.actualSecs10},
+        {25, txtHMins25, txtHSecs25, &txtHTHours25, txtHTMins25, txtHTSecs25, txtHSpeed25,
+         values_.handicapSecs25, values_.handicapTime25, values_.actualSecs25},
+        {50, txtHMins50, txtHSecs50, &txtHTHours50, txtHTMins50, txtHTSecs50, txtHSpeed50,
+         values_.handicapSecs50, values_.handicapTime50, values_.actualSecs50},
+        {100, txtHMins100, txtHSecs100, &txtHTHours100, txtHTMins100, txtHTSecs100, txtHSpeed100,
+         values_.handicapSecs100, values_.handicapTime100, values_.actualSecs100},
+    }};
+    const std::array<EventDateRow, 5> eventDateRows_{{
+        {txtEventDate10, txtAge10},
+        {txtEventDate25, txtAge25},
+        {txtEventDate50, txtAge50},
+        {txtEventDate100, txtAge100},
+        {txtEventDate12, txtAge12},
+    }};
+    const std::array<StandardRow, 4> standardRows_{{
+        {10, nullptr, txtStd10Mins, txtStd10Secs, txt10MinsPlus, txt10SecsPlus, txtStdSpeed10,
+         txtDiff10, txtSpeed10, values_.stdSecs10, values_.plusSecs10, values_.actualSecs10, false},
+        {25, &txtStd25Hours, txtStd25Mins, txtStd25Secs, txt25MinsPlus, txt25SecsPlus,
+         txtStdSpeed25, txtDiff25, txtSpeed25, values_.stdSecs25, values_.plusSecs25,
+         values_.actualSecs25, true},
+        {50, &txtStd50Hours, txtStd50Mins, txtStd50Secs, txt50MinsPlus, txt50SecsPlus,
+         txtStdSpeed50, txtDiff50, txtSpeed50, values_.stdSecs50, values_.plusSecs50,
+         values_.actualSecs50, true},
+        {100, &txtStd100Hours, txtStd100Mins, txtStd100Secs, txt100MinsPlus, txt100SecsPlus,
+         txtStdSpeed100, txtDiff100, txtSpeed100, values_.stdSecs100, values_.plusSecs100,
+         values_.actualSecs100, true},
+    }};
+    const std::array<JuniorRide, 4> juniorRides_{{
+        {10, nullptr, txt1Jun10Mins, txt1Jun10Secs, txt1Jun10Speed},
+        {10, nullptr, txt2Jun10Mins, txt2Jun10Secs, txt2Jun10Speed},
+        {25, &txt1Jun25Hours, txt1Jun25Mins, txt1Jun25Secs, txt1Jun25Speed},
+        {25, &txt2Jun25Hours, txt2Jun25Mins, txt2Jun25Secs, txt2Jun25Speed},
+    }};
 };
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

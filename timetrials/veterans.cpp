@@ -7,16 +7,14 @@
 #include <string>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "timetrials/time_trial_rules.h"
 #include "timetrials/time_trials.h"
+#include "timetrials/time_trials_messages.h"
 
-namespace velomark {
-
-using namespace time_trial_rules;
+namespace velomark::timetrials {
 
 namespace {
-
-constexpr const char* kDatePattern = "dd/mm/yyyy";
 
 std::optional<std::int32_t> FitsLong(std::int64_t value) {
     if (value < std::numeric_limits<std::int32_t>::min() ||
@@ -31,38 +29,12 @@ std::optional<std::int32_t> FitsLong(std::int64_t value) {
 std::string MarginText(std::int32_t margin) {
     const std::int64_t size = margin < 0 ? -std::int64_t{margin} : margin;
     std::string text = margin < 0 ? "-" : "";
-    text += std::to_string(size / 60) + ":" + std::to_string(size % 60);
+    text +=
+        std::to_string(size / kSecondsPerMinute) + ":" + std::to_string(size % kSecondsPerMinute);
     return text;
 }
 
 }  // namespace
-
-void TimeTrials::WireVeterans() {
-    txtDob.onLostFocus([this] { txtDob_LostFocus(); });
-    txtEventDate10.onLostFocus([this] { LeaveEventDate(txtEventDate10, txtAge10); });
-    txtEventDate25.onLostFocus([this] { LeaveEventDate(txtEventDate25, txtAge25); });
-    txtEventDate50.onLostFocus([this] { LeaveEventDate(txtEventDate50, txtAge50); });
-    txtEventDate100.onLostFocus([this] { LeaveEventDate(txtEventDate100, txtAge100); });
-    txtEventDate12.onLostFocus([this] { LeaveEventDate(txtEventDate12, txtAge12); });
-
-    txtStd10Secs.onLostFocus([this] { CalcVetsStandard10(); });
-    txtStd25Secs.onLostFocus([this] {
-        CalcVetsStandard25();
-        CalcVetsResults();
-    });
-    txtStd50Secs.onLostFocus([this] {
-        CalcVetsStandard50();
-        CalcVetsResults();
-    });
-    txtStd100Secs.onLostFocus([this] {
-        CalcVetsStandard100();
-        CalcVetsResults();
-    });
-    txtStd12Dist.onLostFocus([this] {
-        CalcVetsStandard12Hour();
-        CalcVetsResults();
-    });
-}
 
 void TimeTrials::txtDob_LostFocus() {
     if (txtDob.text().empty()) return;
@@ -70,10 +42,9 @@ void TimeTrials::txtDob_LostFocus() {
     const std::optional<Date> birth = DateFromText(txtDob.text());
     if (!birth) {
         // The ages no longer belong to the date of birth shown.
-        ShowMessage(kDateAsked);
-        for (TextField* age : {&txtAge10, &txtAge25, &txtAge50, &txtAge100, &txtAge12}) {
-            age->setText({});
-        }
+        ShowMessage(messages::kDateAsked);
+        for (const EventDateRow& row : eventDateRows_)
+            row.age.setText({});
         return;
     }
     values_.birthDate = *birth;
@@ -81,23 +52,23 @@ void TimeTrials::txtDob_LostFocus() {
     RecalcAllAges();
 }
 
-void TimeTrials::LeaveEventDate(TextField& eventDate, TextField& age) {
-    eventDate.setText(FormatPattern(eventDate.text(), kDatePattern));
-    if (!eventDate.text().empty()) ShowAgeOnEventDate(eventDate, age);
+void TimeTrials::LeaveEventDate(const EventDateRow& row) {
+    row.eventDate.setText(FormatPattern(row.eventDate.text(), kDatePattern));
+    if (!row.eventDate.text().empty()) ShowAgeOnEventDate(row);
 }
 
-void TimeTrials::ShowAgeOnEventDate(TextField& eventDate, TextField& age) {
-    const std::optional<Date> date = DateFromText(eventDate.text());
+void TimeTrials::ShowAgeOnEventDate(const EventDateRow& row) {
+    const std::optional<Date> date = DateFromText(row.eventDate.text());
     if (!date) {
-        ShowMessage(kDateAsked);
-        age.setText({});
+        ShowMessage(messages::kDateAsked);
+        row.age.setText({});
         return;
     }
     values_.eventDate = *date;
     // No age can be counted from a date of birth nobody has entered.
     if (!values_.birthDateEntered) return;
     CalcAgeOnEventDate();
-    age.setText(NumberText(values_.ageYears));
+    row.age.setText(NumberText(values_.ageYears));
 }
 
 void TimeTrials::CalcAgeOnEventDate() {
@@ -109,63 +80,36 @@ void TimeTrials::CalcAgeOnEventDate() {
     v.eventYear = static_cast<std::int16_t>(v.eventDate.year);
     v.eventMonth = static_cast<std::int16_t>(v.eventDate.month);
     v.eventDay = static_cast<std::int16_t>(v.eventDate.day);
-    // The birthday counts from the day itself.
-    const bool hadBirthday =
-        v.eventMonth > v.birthMonth || (v.eventMonth == v.birthMonth && v.eventDay >= v.birthDay);
-    v.ageYears = static_cast<std::int16_t>(v.eventYear - v.birthYear - (hadBirthday ? 0 : 1));
+    v.ageYears = static_cast<std::int16_t>(
+        AgeOn({v.birthYear, v.birthMonth, v.birthDay}, {v.eventYear, v.eventMonth, v.eventDay}));
 }
 
 void TimeTrials::RecalcAllAges() {
-    LeaveEventDate(txtEventDate10, txtAge10);
-    LeaveEventDate(txtEventDate25, txtAge25);
-    LeaveEventDate(txtEventDate50, txtAge50);
-    LeaveEventDate(txtEventDate100, txtAge100);
-    LeaveEventDate(txtEventDate12, txtAge12);
+    for (const EventDateRow& row : eventDateRows_)
+        LeaveEventDate(row);
 }
 
-void TimeTrials::CalcVetsStandard10() {
-    CalcVetsStandardRow({10, nullptr, txtStd10Mins, txtStd10Secs, txt10MinsPlus, txt10SecsPlus,
-                         txtStdSpeed10, txtDiff10, txtSpeed10, values_.stdSecs10,
-                         values_.plusSecs10, values_.actualSecs10});
-}
-
-void TimeTrials::CalcVetsStandard25() {
-    CalcVetsStandardRow({25, &txtStd25Hours, txtStd25Mins, txtStd25Secs, txt25MinsPlus,
-                         txt25SecsPlus, txtStdSpeed25, txtDiff25, txtSpeed25, values_.stdSecs25,
-                         values_.plusSecs25, values_.actualSecs25});
-}
-
-void TimeTrials::CalcVetsStandard50() {
-    CalcVetsStandardRow({50, &txtStd50Hours, txtStd50Mins, txtStd50Secs, txt50MinsPlus,
-                         txt50SecsPlus, txtStdSpeed50, txtDiff50, txtSpeed50, values_.stdSecs50,
-                         values_.plusSecs50, values_.actualSecs50});
-}
-
-void TimeTrials::CalcVetsStandard100() {
-    CalcVetsStandardRow({100, &txtStd100Hours, txtStd100Mins, txtStd100Secs, txt100MinsPlus,
-                         txt100SecsPlus, txtStdSpeed100, txtDiff100, txtSpeed100,
-                         values_.stdSecs100, values_.plusSecs100, values_.actualSecs100});
-}
-
-void TimeTrials::CalcVetsStandardRow(const StandardRow& row) {
+void TimeTrials::CalcVetsStandard(const StandardRow& row) {
     const std::optional<std::int32_t> standard =
         WholeSeconds(TimeInSeconds(row.hours, row.minutes, row.seconds));
     // Only a standard far below zero can put the margin outside a Long.
     const std::optional<std::int32_t> margin =
         standard ? FitsLong(std::int64_t{*standard} - row.actualSecs) : std::nullopt;
     if (!margin) {
-        ShowMessage(kStandardTooLong);
+        ShowMessage(messages::kStandardTooLong);
         return;
     }
     row.stdSecs = *standard;
     row.plusSecs = *margin;
 
     // Minutes and seconds both carry the margin's sign: -90 s is -1 and -30.
-    row.plusMinutes.setText(NumberText(static_cast<std::int32_t>(row.plusSecs / 60)));
-    row.plusSeconds.setText(NumberText(static_cast<std::int32_t>(row.plusSecs % 60)));
+    row.plusMinutes.setText(
+        NumberText(static_cast<std::int32_t>(row.plusSecs / kSecondsPerMinute)));
+    row.plusSeconds.setText(
+        NumberText(static_cast<std::int32_t>(row.plusSecs % kSecondsPerMinute)));
 
     if (row.stdSecs < 1) return;
-    row.standardSpeed.setText(NumberText(row.miles / row.stdSecs * 3600));
+    row.standardSpeed.setText(NumberText(row.miles / row.stdSecs * kSecondsPerHour));
     row.difference.setText(NumberText(LeadingNumber(row.actualSpeed.text()) -
                                       LeadingNumber(row.standardSpeed.text())));
     ShowThreeDecimals(row.standardSpeed);
@@ -180,7 +124,7 @@ void TimeTrials::CalcVetsStandard12Hour() {
     const double standard = LeadingNumber(txtStd12Dist.text());
     const double plus = LeadingNumber(txt12Dist.text()) - standard;
     if (!DistanceFits(plus)) {
-        ShowMessage(kDistanceTooLarge);
+        ShowMessage(messages::kDistanceTooLarge);
         return;
     }
     txtStdSpeed12.setText(NumberText(standard / 12));
@@ -205,7 +149,7 @@ void TimeTrials::CalcVetsResults() {
             values_.vets3DistText = MarginText(*margin);
             txtShortBar.setText(values_.vets3DistText);
         } else {
-            ShowMessage(kStandardsTogetherTooLong);
+            ShowMessage(messages::kStandardsTogetherTooLong);
         }
     }
     if (threeStandards && LeadingNumber(txtStdSpeed12.text()) > 0) {
@@ -216,4 +160,4 @@ void TimeTrials::CalcVetsResults() {
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::timetrials

@@ -1,20 +1,45 @@
 // velomark-script: runs scenario files against the program, headless or through the widgets.
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
+#include "tools/script/commands.h"
 #include "tools/script/headless_driver.h"
 #include "tools/script/runner.h"
 
 #ifdef VELOMARK_HAVE_GUI
-#include "gui/script_driver.h"
+#include "tools/script/widget_driver.h"
 #endif
 
 using namespace velomark::script;
 
 namespace {
+
+constexpr const char* kUsage = "usage: velomark-script [--gui] FILE...";
+
+void PrintHelp() {
+    std::cout
+        << kUsage << "\n\n"
+        << "Runs each scenario FILE from a fresh start of the program, headless or with --gui\n"
+           "through the real widgets, and prints ok FILE or FAIL FILE:LINE: expected / found\n"
+           "for each, then N passed, M failed.\n\n"
+           "Commands, one a line (# starts a comment; quote an argument holding blanks):\n";
+    std::size_t width = 0;
+    for (const CommandSpec& command : Commands()) {
+        width = std::max(
+            width, std::string(command.name).size() + 1 + std::string(command.arguments).size());
+    }
+    for (const CommandSpec& command : Commands()) {
+        std::string written = command.name;
+        if (*command.arguments) written += std::string(" ") + command.arguments;
+        written.resize(width, ' ');
+        std::cout << "  " << written << "  " << command.summary << "\n";
+    }
+}
 
 // Exit status of a --gui run that passed everything it could run but had to leave out
 // scenarios whose windows this build cannot show yet.
@@ -24,8 +49,7 @@ constexpr int kSomeSkipped = 77;
 std::string WindowWithoutLayout([[maybe_unused]] const Script& script) {
 #ifdef VELOMARK_HAVE_GUI
     for (const Command& command : script.commands) {
-        if (command.name == "open" && !command.args.empty() &&
-            !velomark::gui::CanShowWindow(command.args[0])) {
+        if (command.name == "open" && !command.args.empty() && !CanShowWindow(command.args[0])) {
             return command.args[0];
         }
     }
@@ -36,14 +60,18 @@ std::string WindowWithoutLayout([[maybe_unused]] const Script& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    DriverFactory makeDriver = &HeadlessDriver::Create;
+    DriverFactory makeDriver = HeadlessDriver::Factory(velomark::RegisterCalculators);
     bool throughWidgets = false;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp();
+            return 0;
+        }
         if (arg == "--gui") {
 #ifdef VELOMARK_HAVE_GUI
-            makeDriver = velomark::gui::PrepareScriptDriver(argc, argv);
+            makeDriver = PrepareWidgetDrivers(argc, argv, velomark::RegisterCalculators);
             throughWidgets = true;
 #else
             std::cerr << "velomark-script: this build has no desktop front end for --gui\n";
@@ -54,7 +82,7 @@ int main(int argc, char** argv) {
         }
     }
     if (files.empty()) {
-        std::cerr << "usage: velomark-script [--gui] FILE...\n";
+        std::cerr << kUsage << "\n";
         return 2;
     }
     int passed = 0;

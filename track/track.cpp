@@ -5,66 +5,14 @@
 
 #include "track/track_directory.h"
 
-namespace velomark {
+namespace velomark::track {
 
 namespace {
-FrameNames Frame() {
-    FrameNames names;
-    names.windowMenu = "mnuWin";
-    names.exitCaption = "E&xit Program";
-    return names;
-}
+constexpr FrameNames kFrame{.windowMenu = "mnuWin", .exitCaption = "E&xit Program"};
 }  // namespace
 
 Track::Track(Application& app, TrackValues& values)
-    : CalculatorWindow(app, kName, "Track Stats", Frame()),
-      values_(values),
-      mnuWinClear(*this, "mnuWinClear", "Clear"),
-      FrameTrack(*this, "FrameTrack", "Track Details"),
-      cboTrackName(*this, "cboTrackName"),
-      lblTrackSurface(*this, "lblTrackSurface"),
-      lblAddress(*this, "lblAddress"),
-      lblContact(*this, "lblContact"),
-      lblTel(*this, "lblTel"),
-      cmdClearRace(*this, "cmdClearRace", "&Clear"),
-      FrameSchedule(*this, "FrameSchedule", "Schedule"),
-      txtTrackSize(*this, "txtTrackSize"),
-      cboRaceDistance(*this, "cboRaceDistance"),
-      txtRaceLaps(*this, "txtRaceLaps"),
-      txtTargMins(*this, "txtTargMins"),
-      txtTargSecs(*this, "txtTargSecs"),
-      txtSecsLap(*this, "txtSecsLap"),
-      txtLap1Dist(*this, "txtLap1Dist"),
-      Option1(*this, "Option1", "Loading for standing start", "start"),
-      Option2(*this, "Option2", "or 1st (part) lap time", "start"),
-      txtLoad(*this, "txtLoad"),
-      txt1stLapTime(*this, "txt1stLapTime"),
-      txtSubsLaps(*this, "txtSubsLaps"),
-      txtTotMins(*this, "txtTotMins"),
-      txtTotSecs(*this, "txtTotSecs"),
-      Label61(*this, "Label61", "1st Kilo time (mins/secs) = "),
-      txtKilo1Mins(*this, "txtKilo1Mins"),
-      txtKilo1Secs(*this, "txtKilo1Secs"),
-      Label62(*this, "Label62", "Subsequent Kilo times = "),
-      txtSubsKiloMins(*this, "txtSubsKiloMins"),
-      txtSubsKiloSecs(*this, "txtSubsKiloSecs"),
-      Label3(*this, "Label3", "Individual Lap Times:-"),
-      txtLap{{{*this, "txtLap1"},
-              {*this, "txtLap2"},
-              {*this, "txtLap3"},
-              {*this, "txtLap4"},
-              {*this, "txtLap5"},
-              {*this, "txtLap6"},
-              {*this, "txtLap7"},
-              {*this, "txtLap8"},
-              {*this, "txtLap9"},
-              {*this, "txtLap10"},
-              {*this, "txtLap11"},
-              {*this, "txtLap12"},
-              {*this, "txtLap13"},
-              {*this, "txtLap14"},
-              {*this, "txtLap15"},
-              {*this, "txtLap16"}}} {
+    : CalculatorWindow(app, kName, "Track Stats", kFrame), values_(values) {
     for (TextField* input : {static_cast<TextField*>(&cboTrackName), &txtTrackSize,
                              static_cast<TextField*>(&cboRaceDistance), &txtRaceLaps, &txtTargMins,
                              &txtTargSecs, &txtLoad}) {
@@ -152,4 +100,4 @@ void Track::ClearTrackWindow() {
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -6,7 +6,7 @@
 
 #include "shell/calculator_window.h"
 
-namespace velomark {
+namespace velomark::track {
 
 // Working values of the window, kept for the whole run.
 struct TrackValues {
@@ -65,39 +65,54 @@ class Track : public CalculatorWindow {
 
     TrackValues& values_;
 
-    MenuEntry mnuWinClear;
+    MenuEntry mnuWinClear{*this, "mnuWinClear", "Clear"};
 
-    GroupBox FrameTrack;
-    ComboBox cboTrackName;
-    Label lblTrackSurface;
-    Label lblAddress;
-    Label lblContact;
-    Label lblTel;
-    Button cmdClearRace;
+    GroupBox FrameTrack{*this, "FrameTrack", "Track Details"};
+    ComboBox cboTrackName{*this, "cboTrackName"};
+    Label lblTrackSurface{*this, "lblTrackSurface"};
+    Label lblAddress{*this, "lblAddress"};
+    Label lblContact{*this, "lblContact"};
+    Label lblTel{*this, "lblTel"};
+    Button cmdClearRace{*this, "cmdClearRace", "&Clear"};
 
-    GroupBox FrameSchedule;
-    TextField txtTrackSize;
-    ComboBox cboRaceDistance;
-    TextField txtRaceLaps;
-    TextField txtTargMins;
-    TextField txtTargSecs;
-    TextField txtSecsLap;
-    TextField txtLap1Dist;
-    OptionButton Option1;
-    OptionButton Option2;
-    TextField txtLoad;
-    TextField txt1stLapTime;
-    TextField txtSubsLaps;
-    TextField txtTotMins;
-    TextField txtTotSecs;
-    Label Label61;
-    TextField txtKilo1Mins;
-    TextField txtKilo1Secs;
-    Label Label62;
-    TextField txtSubsKiloMins;
-    TextField txtSubsKiloSecs;
-    Label Label3;
-    std::array<TextField, kLapLines> txtLap;
+    GroupBox FrameSchedule{*this, "FrameSchedule", "Schedule"};
+    TextField txtTrackSize{*this, "txtTrackSize"};
+    ComboBox cboRaceDistance{*this, "cboRaceDistance"};
+    TextField txtRaceLaps{*this, "txtRaceLaps"};
+    TextField txtTargMins{*this, "txtTargMins"};
+    TextField txtTargSecs{*this, "txtTargSecs"};
+    TextField txtSecsLap{*this, "txtSecsLap"};
+    TextField txtLap1Dist{*this, "txtLap1Dist"};
+    OptionButton Option1{*this, "Option1", "Loading for standing start", "start"};
+    OptionButton Option2{*this, "Option2", "or 1st (part) lap time", "start"};
+    TextField txtLoad{*this, "txtLoad"};
+    TextField txt1stLapTime{*this, "txt1stLapTime"};
+    TextField txtSubsLaps{*this, "txtSubsLaps"};
+    TextField txtTotMins{*this, "txtTotMins"};
+    TextField txtTotSecs{*this, "txtTotSecs"};
+    Label Label61{*this, "Label61", "1st Kilo time (mins/secs) = "};
+    TextField txtKilo1Mins{*this, "txtKilo1Mins"};
+    TextField txtKilo1Secs{*this, "txtKilo1Secs"};
+    Label Label62{*this, "Label62", "Subsequent Kilo times = "};
+    TextField txtSubsKiloMins{*this, "txtSubsKiloMins"};
+    TextField txtSubsKiloSecs{*this, "txtSubsKiloSecs"};
+    Label Label3{*this, "Label3", "Individual Lap Times:-"};
+    std::array<TextField, kLapLines> txtLap{{{*this, "txtLap1"},
+                                             {*this, "txtLap2"},
+                                             {*this, "txtLap3"},
+                                             {*this, "txtLap4"},
+                                             {*this, "txtLap5"},
+                                             {*this, "txtLap6"},
+                                             {*this, "txtLap7"},
+                                             {*this, "txtLap8"},
+                                             {*this, "txtLap9"},
+                                             {*this, "txtLap10"},
+                                             {*this, "txtLap11"},
+                                             {*this, "txtLap12"},
+                                             {*this, "txtLap13"},
+                                             {*this, "txtLap14"},
+                                             {*this, "txtLap15"},
+                                             {*this, "txtLap16"}}};
 };
 
-}  // namespace velomark
+}  // namespace velomark::track

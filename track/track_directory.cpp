@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace velomark {
+namespace velomark::track {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::span<const std::string_view> ListedTrackNames() {
     return kListedNames;
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-namespace velomark {
+namespace velomark::track {
 
 // One velodrome or outdoor track of the built-in directory. The size text goes into the track
 // size field unchanged (an empty one empties it); an empty text stays blank on screen.
@@ -23,4 +23,4 @@ std::span<const TrackEntry> TrackDirectory();
 // found only when their name is typed.
 std::span<const std::string_view> ListedTrackNames();
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -5,7 +5,7 @@
 
 #include "shell/field_rules.h"
 
-namespace velomark {
+namespace velomark::track {
 
 // Far beyond any track, race or time (10,000 km, 10 million laps or seconds), and every figure
 // up to it shows in plain digits: a Single from 1E+08 on would show only as an exponent.
@@ -18,4 +18,4 @@ inline std::optional<float> TrackFigure(double value) {
     return ToSingle(value);
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

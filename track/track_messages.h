@@ -4,7 +4,7 @@
 
 // Every message the track window shows; nothing else may ever appear in its message boxes.
 
-namespace velomark::track_messages {
+namespace velomark::track::messages {
 
 inline constexpr const char* kSizeMissing = "Please enter the size of the track";
 inline constexpr const char* kDistanceMissing = "Please enter the race distance";
@@ -19,4 +19,4 @@ inline constexpr const char* kTooLarge =
 inline constexpr std::array kAll = {kSizeMissing,   kDistanceMissing, kTargetMissing,
                                     kTargetTooLong, kRaceTooLong,     kTooLarge};
 
-}  // namespace velomark::track_messages
+}  // namespace velomark::track::messages

@@ -5,14 +5,13 @@
 #include <optional>
 
 #include "shell/field_rules.h"
+#include "shell/units.h"
 #include "track/track.h"
 #include "track/track_figure.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
 
-namespace velomark {
-
-using namespace track_messages;
+namespace velomark::track {
 
 void Track::cboRaceDistance_LostFocus() {
     const double typed = LeadingNumber(cboRaceDistance.text());
@@ -20,7 +19,7 @@ void Track::cboRaceDistance_LostFocus() {
         if (const auto distance = TrackFigure(typed)) {
             values_.RaceDistance = *distance;
         } else {
-            ShowMessage(kTooLarge);
+            ShowMessage(messages::kTooLarge);
         }
     }
     LapsFromDistance();
@@ -32,7 +31,7 @@ void Track::txtRaceLaps_LostFocus() {
         if (const auto laps = TrackFigure(typed)) {
             values_.RaceLaps = *laps;
         } else {
-            ShowMessage(kTooLarge);
+            ShowMessage(messages::kTooLarge);
         }
     }
     DistanceFromLaps();
@@ -41,12 +40,12 @@ void Track::txtRaceLaps_LostFocus() {
 std::optional<float> Track::ReadTrackSize() {
     const auto size = TrackFigure(LeadingNumber(txtTrackSize.text()));
     if (!size) {
-        ShowMessage(kTooLarge);
+        ShowMessage(messages::kTooLarge);
         return std::nullopt;
     }
     values_.TrackSize = *size;
     if (values_.TrackSize <= 0) {
-        ShowMessage(kSizeMissing);
+        ShowMessage(messages::kSizeMissing);
         return std::nullopt;
     }
     return values_.TrackSize;
@@ -59,7 +58,7 @@ void Track::LapsFromDistance() {
         if (const auto kept = TrackFigure(split.whole ? split.completeLaps : laps)) {
             values_.RaceLaps = *kept;
         } else {
-            ShowMessage(kTooLarge);
+            ShowMessage(messages::kTooLarge);
         }
     }
     txtRaceLaps.setText(NumberText(values_.RaceLaps));
@@ -77,7 +76,7 @@ void Track::DistanceFromLaps() {
         if (const auto distance = TrackFigure(static_cast<double>(values_.RaceLaps) * *size)) {
             values_.RaceDistance = *distance;
         } else {
-            ShowMessage(kTooLarge);
+            ShowMessage(messages::kTooLarge);
         }
     }
     cboRaceDistance.setText(NumberText(values_.RaceDistance));
@@ -87,11 +86,11 @@ void Track::DistanceFromLaps() {
 bool Track::HasTrackAndDistance() {
     bool has = true;
     if (txtTrackSize.text().empty()) {
-        ShowMessage(kSizeMissing);
+        ShowMessage(messages::kSizeMissing);
         has = false;
     }
     if (cboRaceDistance.text().empty()) {
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         has = false;
     }
     return has;
@@ -102,7 +101,7 @@ void Track::txtTargSecs_LostFocus() {
     if (!ReadTargetTime()) return;
     // No laps yet (or a new track name since): seconds per lap would mean nothing.
     if (values_.RaceLaps == 0) {
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         return;
     }
     // The whole laps come from the fields as they read now. A race too long to count leaves
@@ -114,19 +113,19 @@ void Track::txtTargSecs_LostFocus() {
         const LapSplit split = SplitLaps(distance / size, size);
         wholeLaps = RoundHalfEven<std::int16_t>(split.completeLaps);
         if (!wholeLaps) {
-            ShowMessage(kRaceTooLong);
+            ShowMessage(messages::kRaceTooLong);
             return;
         }
     }
     if (!ShowSecondsPerLap()) return;
     if (size <= 0 || values_.TrackSize <= 0) {
-        ShowMessage(kSizeMissing);
+        ShowMessage(messages::kSizeMissing);
         return;
     }
     // A distance that reads as nothing counts no laps, which would make the first lap the
     // whole of the last race distance.
     if (!wholeLaps) {
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         return;
     }
     values_.WholeLaps = *wholeLaps;
@@ -135,15 +134,15 @@ void Track::txtTargSecs_LostFocus() {
 
 bool Track::ReadTargetTime() {
     const double target =
-        LeadingNumber(txtTargSecs.text()) + LeadingNumber(txtTargMins.text()) * 60;
+        LeadingNumber(txtTargSecs.text()) + LeadingNumber(txtTargMins.text()) * kSecondsPerMinute;
     if (target == 0) {
         // The step goes on with the last target time read.
-        ShowMessage(kTargetMissing);
+        ShowMessage(messages::kTargetMissing);
         return true;
     }
     const auto seconds = RoundHalfEven<std::int16_t>(target);
     if (!seconds) {
-        ShowMessage(kTargetTooLong);
+        ShowMessage(messages::kTargetTooLong);
         return false;
     }
     values_.TargetSeconds = *seconds;
@@ -154,7 +153,7 @@ bool Track::ShowSecondsPerLap() {
     const auto perLap = TrackFigure(values_.TargetSeconds / static_cast<double>(values_.RaceLaps));
     if (!perLap) {
         // Laps too few to hold as a number: no race distance to speak of.
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         return false;
     }
     values_.SecondsPerLap = *perLap;
@@ -167,7 +166,7 @@ void Track::ShowFirstLap() {
     TrackValues& v = values_;
     auto remainder = TrackFigure(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
     if (!remainder) {
-        ShowMessage(kTooLarge);
+        ShowMessage(messages::kTooLarge);
         return;
     }
     // The whole laps are counted from the distance as the field shows it, to a tenth of a
@@ -186,11 +185,11 @@ void Track::ShowFirstLap() {
     const auto firstLapTime =
         TrackFigure(static_cast<double>(v.FirstLapDistance) / v.TrackSize * v.SecondsPerLap);
     if (!firstLapTime) {
-        ShowMessage(kTooLarge);
+        ShowMessage(messages::kTooLarge);
         return;
     }
     txt1stLapTime.setText(NumberText(*firstLapTime));
     TrimToPattern(txt1stLapTime, "0.000");
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

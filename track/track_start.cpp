@@ -6,19 +6,21 @@
 #include <string>
 
 #include "shell/field_rules.h"
-#include "track/minutes_seconds.h"
+#include "shell/time_split.h"
+#include "shell/units.h"
 #include "track/track.h"
 #include "track/track_figure.h"
 #include "track/track_messages.h"
 #include "track/whole_laps.h"
 
-namespace velomark {
-
-using namespace track_messages;
+namespace velomark::track {
 
 namespace {
 
-constexpr float kMetresPerKilometre = 1000;
+// Whole minutes and the seconds left over. Seconds that would show as 60.000 at three decimals
+// go into the next minute, so no time ever shows as 1 and 60.
+constexpr TimeSplitPolicy kLapTimeSplit{
+    .hours = false, .negative = NegativeTime::FloorLargest, .carryAtDecimals = 3};
 
 // Everything a standing start gives, worked out before anything is shown, so that figures too
 // large to hold leave the window as it was.
@@ -103,18 +105,18 @@ void Track::txtLoad_LostFocus() {
 void Track::BuildStartSchedule() {
     TrackValues& v = values_;
     if (v.RaceLaps == 0) {
-        ShowMessage(kDistanceMissing);
+        ShowMessage(messages::kDistanceMissing);
         return;
     }
     if (v.TrackSize <= 0) {
-        ShowMessage(kSizeMissing);
+        ShowMessage(messages::kSizeMissing);
         return;
     }
     const bool loadingMode = Option1.value();
     const auto entered = TrackFigure(LeadingNumber(txtLoad.text()));
     const auto plan = entered ? PlanStart(v, loadingMode, *entered) : std::nullopt;
     if (!plan) {
-        ShowMessage(kTooLarge);
+        ShowMessage(messages::kTooLarge);
         return;
     }
 
@@ -130,7 +132,7 @@ void Track::BuildStartSchedule() {
 
     txt1stLapTime.setText(NumberText(v.FirstLapTime));
     txtSubsLaps.setText(NumberText(v.SubsequentLapTime));
-    const MinutesSeconds<double> total = SplitMinutes(v.TotalTime);
+    const TimeParts<double> total = SplitTime(v.TotalTime, kLapTimeSplit);
     txtTotMins.setText(NumberText(total.minutes));
     txtTotSecs.setText(NumberText(total.seconds));
     TrimToPattern(txt1stLapTime, "0.000");
@@ -141,7 +143,7 @@ void Track::BuildStartSchedule() {
     if (firstKilo) {
         v.KiloPace = plan->kiloPace;
         v.FirstKiloTime = plan->firstKiloTime;
-        const MinutesSeconds<float> time = SplitMinutes(v.FirstKiloTime);
+        const TimeParts<float> time = SplitTime(v.FirstKiloTime, kLapTimeSplit);
         txtKilo1Mins.setText(NumberText(time.minutes));
         txtKilo1Secs.setText(NumberText(time.seconds));
     }
@@ -153,7 +155,7 @@ void Track::BuildStartSchedule() {
     const bool laterKilos = v.RaceDistance >= 2 * kMetresPerKilometre;
     if (laterKilos) {
         v.SubsequentKiloTime = plan->subsequentKiloTime;
-        const MinutesSeconds<float> time = SplitMinutes(v.SubsequentKiloTime);
+        const TimeParts<float> time = SplitTime(v.SubsequentKiloTime, kLapTimeSplit);
         txtSubsKiloMins.setText(NumberText(time.minutes));
         txtSubsKiloSecs.setText(NumberText(time.seconds));
     }
@@ -181,11 +183,11 @@ void Track::ShowLapTimes(int lines) {
             line.setVisible(false);
             continue;
         }
-        const MinutesSeconds<float> elapsed = SplitMinutes(values_.LapElapsed[lap]);
+        const TimeParts<float> elapsed = SplitTime(values_.LapElapsed[lap], kLapTimeSplit);
         line.setText(std::to_string(lap + 1) + " - " + NumberText(elapsed.minutes) + ":" +
                      FormatPattern(elapsed.seconds, "0.000"));
         line.setVisible(true);
     }
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

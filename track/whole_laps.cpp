@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace velomark {
+namespace velomark::track {
 
 bool IsNoDistance(double metres) {
     return std::fabs(metres) <= kWholeLapTolerance;
@@ -18,4 +18,4 @@ bool RidesBeyond(double laps, double lapsDone, double trackSize) {
     return (laps - lapsDone) * trackSize > kWholeLapTolerance;
 }
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -4,7 +4,7 @@
 // distance exactly, so a race that ends within a few centimetres of the line counts as a whole
 // number of laps with a full first lap, rather than as a sliver of a lap timed at nothing.
 
-namespace velomark {
+namespace velomark::track {
 
 // How far from a whole number of laps, in metres, a race may end and still be whole.
 inline constexpr double kWholeLapTolerance = 0.1;
@@ -25,4 +25,4 @@ LapSplit SplitLaps(double laps, double trackSize);
 // tolerance.
 bool RidesBeyond(double laps, double lapsDone, double trackSize);
 
-}  // namespace velomark
+}  // namespace velomark::track

@@ -5,8 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -14,6 +16,8 @@
 #include "gui/control_widgets.h"
 #include "gui/layouts.h"
 #include "road/road.h"
+#include "shell/chart.h"
+#include "shell/grid.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
 
@@ -209,6 +213,53 @@ TEST(ControlWidgets, AWidgetOfTheWrongClassIsNamed) {
     const ControlWidgets match = MatchControls(form, *window);
     EXPECT_EQ(match.problems,
               std::vector<std::string>{"the button cmdG is drawn as a QLabel, not a QPushButton"});
+}
+
+class TableWindow : public Form {
+  public:
+    explicit TableWindow(Application& app) : Form(app, "frmTable", "Table") {}
+    Grid grdG{*this, "grdG"};
+    Chart picC{*this, "picC"};
+};
+
+// The window with a grid and a chart drawn by the widgets that extra adds.
+std::unique_ptr<QMainWindow> TableLayout(void (*extra)(QWidget& central)) {
+    auto window = std::make_unique<QMainWindow>();
+    window->setObjectName("frmTable");
+    auto* central = new QWidget(window.get());
+    new QVBoxLayout(central);
+    extra(*central);
+    window->setCentralWidget(central);
+    return window;
+}
+
+TEST(ControlWidgets, AGridNeedsATableAndAChartAPlainWidget) {
+    Desktop desktop;
+    TableWindow form(desktop.app);
+    const auto problems = [&form](void (*extra)(QWidget&)) {
+        return MatchControls(form, *TableLayout(extra)).problems;
+    };
+    EXPECT_EQ(problems([](QWidget& central) {
+                  Add<QTableWidget>(central, "grdG");
+                  Add<QWidget>(central, "picC");
+              }),
+              std::vector<std::string>{});
+    EXPECT_EQ(
+        problems([](QWidget& central) {
+            Add<QListWidget>(central, "grdG");
+            Add<QLabel>(central, "picC");
+        }),
+        (std::vector<std::string>{"the grid grdG is drawn as a QListWidget, not a QTableWidget",
+                                  "the chart picC is drawn as a QLabel, not a QWidget"}));
+    EXPECT_EQ(
+        problems([](QWidget& central) {
+            Add<QTableWidget>(central, "grdStray");
+            Add<QWidget>(central, "picStray");
+        }),
+        (std::vector<std::string>{"the grid grdG has no widget (a QTableWidget named grdG)",
+                                  "the chart picC has no widget (a QWidget named picC)",
+                                  "the widget grdStray (QTableWidget) is no control of frmTable",
+                                  "the widget picStray (QWidget) is no control of frmTable"}));
 }
 
 TEST(ControlWidgets, AMismatchedLayoutKeepsItsWindowFromOpening) {

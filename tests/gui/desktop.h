@@ -11,14 +11,15 @@
 #include "app/calculators.h"
 #include "gui/form_view.h"
 #include "gui/front_end.h"
-#include "gui/script_platform.h"
 #include "shell/application.h"
+#include "tools/harness/program.h"
+#include "tools/script/answering_platform.h"
 
 namespace velomark::gui {
 
 class Desktop {
   public:
-    Desktop() : app(platform), frontEnd(app) { RegisterCalculators(app); }
+    Desktop() : program(platform, RegisterCalculators), app(program.app()), frontEnd(app) {}
 
     Form& open(const std::string& name) {
         Form& window = app.open(name);
@@ -49,8 +50,9 @@ class Desktop {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    ScriptPlatform platform;
-    Application app;
+    script::AnsweringPlatform platform;
+    harness::Program program;
+    Application& app;
     FrontEnd frontEnd;
 };
 

@@ -45,7 +45,7 @@ TEST(Printing, TheRoadWindowPrintsItsImageOnThePage) {
     const QString rasteriser = QStandardPaths::findExecutable("pdftoppm");
     if (rasteriser.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     Desktop desktop;
-    Form& road = desktop.open(Road::kName);
+    Form& road = desktop.open(road::Road::kName);
     desktop.widget<QLineEdit>(road, "txtSchedDist").setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(&desktop.widget<QLineEdit>(road, "txtSchedDist"), "40");
     QMainWindow& window = *desktop.frontEnd.windowOf(road);

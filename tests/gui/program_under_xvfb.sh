@@ -32,7 +32,10 @@ visible_windows() {
 }
 
 report=$(mktemp)
-trap 'rm -f "$report"' EXIT
+# The program keeps its settings in a folder of the test's own, never the person's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$report" "$XDG_CONFIG_HOME"' EXIT
 started=$(now)
 /usr/bin/time -v -o "$report" "$program" &
 pid=$!
@@ -52,14 +55,28 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.8 && w <= 4) }' ||
     fail "the splash gave way after $waited s, not after two seconds"
 [ "$(visible_windows)" -eq 1 ] || fail "the splash is still shown beside the main menu"
 
-declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l)
+# "&Time Trials" and "Gear &Table" share their access key: Alt+T moves the focus between the two
+# buttons and Space then clicks the one it is on, so those two may take a second try.
+declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
+                [frmGearTable]=t)
+declare -A shared=([t]=1)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
-                  [frmLicencePoints]='^Licence Points$')
+                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$')
 for window in "$@"; do
-    xdotool windowfocus --sync "$menu"
-    xdotool key --window "$menu" "alt+${key[$window]}"
-    wait_window 5 --name "${title[$window]}" >/dev/null || fail "$window did not open from its button"
+    letter=${key[$window]}
+    opened=
+    for _ in 1 2; do
+        xdotool windowfocus --sync "$menu"
+        xdotool key --window "$menu" "alt+$letter"
+        [ -n "${shared[$letter]:-}" ] && xdotool key --window "$menu" space
+        if wait_window 5 --name "${title[$window]}" >/dev/null; then
+            opened=yes
+            break
+        fi
+        [ -n "${shared[$letter]:-}" ] || break
+    done
+    [ -n "$opened" ] || fail "$window did not open from its button"
 done
 [ "$(visible_windows)" -eq $(($# + 1)) ] || fail "not every window is open beside the main menu"
 sleep 0.5

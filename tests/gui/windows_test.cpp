@@ -16,7 +16,7 @@ namespace {
 
 class RoadWindowTest : public ::testing::Test {
   protected:
-    RoadWindowTest() : road(desktop.open(Road::kName)) {}
+    RoadWindowTest() : road(desktop.open(road::Road::kName)) {}
 
     QLineEdit& field(const char* name) { return desktop.widget<QLineEdit>(road, name); }
     std::string text(const char* name) { return desktop.text(road, name); }
@@ -114,10 +114,10 @@ TEST_F(RoadWindowTest, TheFieldsHaveTheirCaptionsAsNamesAndTheInputsTheirColour)
 TEST(WindowFrame, ClosingTheLastWindowEndsTheProgram) {
     Desktop desktop;
     Form& menu = desktop.open(MainMenu::kName);
-    Form& road = desktop.open(Road::kName);
+    Form& road = desktop.open(road::Road::kName);
     desktop.frontEnd.windowOf(road)->close();
     desktop.settle();
-    EXPECT_EQ(desktop.app.loaded(Road::kName), nullptr);
+    EXPECT_EQ(desktop.app.loaded(road::Road::kName), nullptr);
     EXPECT_FALSE(desktop.app.ended());
     desktop.frontEnd.windowOf(menu)->close();
     EXPECT_TRUE(desktop.app.ended());

@@ -204,18 +204,12 @@ TEST(ToSingle, TakesTheLargestSingleAndNothingBeyond) {
     EXPECT_FALSE(ToSingle(kNan).has_value());
 }
 
-TEST(FloorAndTrunc, Whole) {
+TEST(FloorWhole, TakesTheWholeNumberBelow) {
     const std::vector<std::vector<double>> floors = {
         {-1.5, -2}, {-1.4, -2}, {-99.8, -100}, {-8.4, -9}, {-2.5, -3}, {2.5, 2}};
     for (const auto& c : floors) {
         EXPECT_EQ(FloorWhole(c[0]), c[1]);
         EXPECT_EQ(FloorWhole(static_cast<float>(c[0])), static_cast<float>(c[1]));
-    }
-    const std::vector<std::vector<double>> truncs = {
-        {-1.5, -1}, {-99.8, -99}, {-8.4, -8}, {-2.5, -2}, {2.5, 2}};
-    for (const auto& c : truncs) {
-        EXPECT_EQ(TruncWhole(c[0]), c[1]);
-        EXPECT_EQ(TruncWhole(static_cast<float>(c[0])), static_cast<float>(c[1]));
     }
 }
 
@@ -245,36 +239,49 @@ TEST(DateFromText, RefusesWhatNamesNoDate) {
     for (const auto& text : cases) EXPECT_FALSE(DateFromText(text).has_value()) << text;
 }
 
+TEST(AgeOn, CountsTheBirthdayFromTheDayItself) {
+    struct Row { Date birth; Date day; int age; };
+    const std::vector<Row> rows = {
+        {{1950, 6, 15}, {2004, 6, 15}, 54},  // the birthday itself
+        {{1950, 6, 15}, {2004, 6, 14}, 53},  // the day before
+        {{1950, 6, 15}, {2004, 7, 1}, 54},   {{1950, 6, 15}, {2004, 5, 31}, 53},
+        {{1950, 6, 15}, {2004, 1, 1}, 53},   {{1950, 6, 15}, {2004, 12, 31}, 54},
+        {{2000, 2, 29}, {2024, 2, 29}, 24},  // born on a leap day: a leap year's birthday
+        {{2000, 2, 29}, {2024, 2, 28}, 23},
+        {{2000, 2, 29}, {2023, 2, 28}, 22},  // a common year has none until 1 March
+        {{2000, 2, 29}, {2023, 3, 1}, 23},
+        {{1999, 12, 31}, {2000, 1, 1}, 0},   // year ends
+        {{1999, 12, 31}, {2000, 12, 30}, 0}, {{1999, 12, 31}, {2000, 12, 31}, 1},
+        {{2000, 1, 1}, {2000, 12, 31}, 0},   {{2000, 1, 1}, {2001, 1, 1}, 1},
+        {{2004, 6, 15}, {2004, 6, 15}, 0},   {{2004, 6, 15}, {2004, 6, 14}, -1},
+        {{100, 1, 1}, {9999, 12, 31}, 9899},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(AgeOn(r.birth, r.day), r.age) << DateText(r.birth) << " on " << DateText(r.day);
+    }
+}
+
 TEST(DateDiffYears, CountsYearBoundaries) {
     EXPECT_EQ(DateDiffYears({2003, 12, 31}, {2004, 1, 1}), 1);
     EXPECT_EQ(DateDiffYears({2003, 11, 22}, {2013, 11, 22}), 10);
     EXPECT_EQ(DateDiffYears({2004, 1, 1}, {2004, 12, 31}), 0);
 }
 
-TEST(DaySerial, CountsFromTheZeroDate) {
-    EXPECT_EQ(DaySerial(Date{}), 0);
-    EXPECT_EQ(DaySerial({1899, 12, 29}), -1);
-    EXPECT_EQ(DaySerial({1900, 1, 1}), 2);
-    EXPECT_EQ(DaySerial({1900, 3, 1}), 61);  // 1900 has no 29 February
-    EXPECT_EQ(DaySerial({2000, 1, 1}), 36526);
-    EXPECT_EQ(DateFromSerial(36526), (Date{2000, 1, 1}));
-}
-
-TEST(DaySerial, EveryDayFollowsTheOneBefore) {
-    Date previous = DateFromSerial(DaySerial({100, 1, 1}) - 1);
-    EXPECT_EQ(previous, (Date{99, 12, 31}));
-    for (std::int64_t serial = DaySerial({100, 1, 1}); serial <= DaySerial({9999, 12, 31});
-         ++serial) {
-        const Date date = DateFromSerial(serial);
-        ASSERT_TRUE(IsValidDate(date.year, date.month, date.day)) << serial;
-        ASSERT_EQ(DaySerial(date), serial);
-        const bool nextDay = date.day == previous.day + 1 && date.month == previous.month;
-        const bool nextMonth =
-            date.day == 1 && (date.month == previous.month + 1 ||
-                              (date.month == 1 && date.year == previous.year + 1));
-        ASSERT_TRUE(nextDay || nextMonth) << serial;
-        previous = date;
+TEST(IsValidDate, KnowsEveryMonthsLength) {
+    // Every year from 100 to 9999 has 365 days, or 366 when it is a leap year; none outside.
+    for (int year = 99; year <= 10000; ++year) {
+        int days = 0;
+        for (int month = 0; month <= 13; ++month) {
+            for (int day = 0; day <= 32; ++day)
+                days += IsValidDate(year, month, day) ? 1 : 0;
+        }
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        const int expected = year < 100 || year > 9999 ? 0 : leap ? 366 : 365;
+        ASSERT_EQ(days, expected) << year;
     }
+    EXPECT_TRUE(IsValidDate(2000, 2, 29));
+    EXPECT_FALSE(IsValidDate(1900, 2, 29));
+    EXPECT_FALSE(IsValidDate(2023, 4, 31));
 }
 
 TEST(ShowMessage, UsesTheProgramTitle) {

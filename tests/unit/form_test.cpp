@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/application.h"
+#include "shell/grid.h"
 #include "shell/recording_platform.h"
 
 namespace velomark {
@@ -133,6 +134,31 @@ TEST_F(FormTest, OpeningAgainKeepsTheOneInstanceAndBringsItToTheFront) {
     EXPECT_EQ(&app.open("frmLog"), window);
     EXPECT_EQ(app.current(), window);
     EXPECT_EQ(window->txtA.text(), "5");
+}
+
+}  // namespace
+}  // namespace velomark
+
+namespace velomark {
+namespace {
+
+// A cell asked for outside the table reads as empty, whichever side it lies on.
+TEST(Grid, CellsOutsideTheTableReadEmpty) {
+    RecordingPlatform platform;
+    Application app(platform);
+    Form window(app, "frmGrid", "Grid");
+    Grid grid(window, "grdTest");
+    grid.setTable(
+        {"Unit",
+         {"50", "34"},
+         {"11"},
+         {{GridCell{"120", colours::kDefault, ""}, GridCell{"81.6", colours::kDefault, ""}}}});
+    EXPECT_EQ(grid.cellText(0, 0), "Unit");
+    EXPECT_EQ(grid.cellText(0, 2), "34");
+    EXPECT_EQ(grid.cellText(1, 0), "11");
+    EXPECT_EQ(grid.cellText(1, 2), "81.6");
+    for (const auto& [row, column] : {std::pair{-1, 0}, {0, -1}, {0, 3}, {2, 0}, {2, 1}, {1, 3}})
+        EXPECT_EQ(grid.cellText(row, column), "") << row << "," << column;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "shell/application.h"
+#include "shell/grid.h"
 #include "shell/recording_platform.h"
 
 namespace velomark::script {
@@ -29,8 +31,16 @@ class Driver {
     virtual void pick(ComboBox& list, const std::string& item) = 0;
     virtual void click(Control& control) = 0;
     virtual void shortcut(MenuEntry& entry, const std::string& keys) = 0;
+    // The program ends and starts again on the same platform; the splash's timer has fired and
+    // the main menu is shown.
+    virtual void restart() = 0;
+
+    // Where the grid on screen shows something other than its model, or "" when it shows the
+    // same (or nothing is on a screen).
+    virtual std::string differenceOnScreen(const Grid&) { return {}; }
 };
 
-using DriverFactory = std::unique_ptr<Driver> (*)();
+// Makes the driver of one scenario, on a fresh program.
+using DriverFactory = std::function<std::unique_ptr<Driver>()>;
 
 }  // namespace velomark::script

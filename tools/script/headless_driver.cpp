@@ -1,28 +1,23 @@
 #include "tools/script/headless_driver.h"
 
-#include "app/calculators.h"
-
 namespace velomark::script {
 
-HeadlessDriver::HeadlessDriver() : app_(platform_) {
-    RegisterCalculators(app_);
-}
+HeadlessDriver::HeadlessDriver(const Compose& compose) : program_(compose) {}
 
-std::unique_ptr<Driver> HeadlessDriver::Create() {
-    return std::make_unique<HeadlessDriver>();
+DriverFactory HeadlessDriver::Factory(Compose compose) {
+    return [compose = std::move(compose)] { return std::make_unique<HeadlessDriver>(compose); };
 }
 
 void HeadlessDriver::start(bool atSplash) {
-    app_.start();
-    if (!atSplash) app_.tick();
+    program_.start(atSplash);
 }
 
 void HeadlessDriver::key(char character) {
-    if (Form* window = app_.current()) window->pressKey(character);
+    if (Form* window = program_.app().current()) window->pressKey(character);
 }
 
 void HeadlessDriver::tick() {
-    app_.tick();
+    program_.app().tick();
 }
 
 void HeadlessDriver::open(Button& menuButton) {
@@ -30,7 +25,7 @@ void HeadlessDriver::open(Button& menuButton) {
 }
 
 void HeadlessDriver::bringToFront(Form& window) {
-    app_.show(window);
+    program_.app().show(window);
 }
 
 void HeadlessDriver::focus(Control& control) {
@@ -42,7 +37,7 @@ void HeadlessDriver::type(TextField& field, const std::string& text) {
 }
 
 void HeadlessDriver::leave() {
-    if (Form* window = app_.current()) window->leave();
+    if (Form* window = program_.app().current()) window->leave();
 }
 
 void HeadlessDriver::pick(ComboBox& list, const std::string& item) {
@@ -55,6 +50,11 @@ void HeadlessDriver::click(Control& control) {
 
 void HeadlessDriver::shortcut(MenuEntry& entry, const std::string&) {
     entry.form().click(entry);
+}
+
+void HeadlessDriver::restart() {
+    program_.restart();
+    program_.start();
 }
 
 }  // namespace velomark::script

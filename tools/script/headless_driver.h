@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/harness/program.h"
 #include "tools/script/driver.h"
 
 namespace velomark::script {
@@ -7,10 +8,10 @@ namespace velomark::script {
 // Runs the person's actions straight on the window models.
 class HeadlessDriver : public Driver {
   public:
-    HeadlessDriver();
+    explicit HeadlessDriver(const Compose& compose);
 
-    Application& app() override { return app_; }
-    RecordingPlatform& platform() override { return platform_; }
+    Application& app() override { return program_.app(); }
+    RecordingPlatform& platform() override { return program_.platform(); }
 
     void start(bool atSplash) override;
     void key(char character) override;
@@ -23,12 +24,13 @@ class HeadlessDriver : public Driver {
     void pick(ComboBox& list, const std::string& item) override;
     void click(Control& control) override;
     void shortcut(MenuEntry& entry, const std::string& keys) override;
+    void restart() override;
 
-    static std::unique_ptr<Driver> Create();
+    // Headless drivers of programs with the windows compose registers.
+    static DriverFactory Factory(Compose compose);
 
   private:
-    RecordingPlatform platform_;
-    Application app_;
+    harness::Program program_;
 };
 
 }  // namespace velomark::script

@@ -15,6 +15,6 @@ struct Outcome {
 };
 
 // Runs one scenario from a fresh start of the program.
-Outcome RunScript(const Script& script, DriverFactory makeDriver);
+Outcome RunScript(const Script& script, const DriverFactory& makeDriver);
 
 }  // namespace velomark::script

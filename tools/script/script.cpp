@@ -1,48 +1,11 @@
 #include "tools/script/script.h"
 
 #include <fstream>
-#include <map>
 #include <sstream>
 
+#include "tools/script/commands.h"
+
 namespace velomark::script {
-
-namespace {
-
-struct Arity {
-    int least;
-    int most;  // -1: the last argument takes the rest of the line
-};
-
-const std::map<std::string, Arity>& Commands() {
-    static const std::map<std::string, Arity> commands{
-        {"splash", {0, 0}},
-        {"key", {1, 1}},
-        {"tick", {0, 0}},
-        {"open", {1, 1}},
-        {"window", {1, 1}},
-        {"focus", {1, 1}},
-        {"type", {2, -1}},
-        {"leave", {0, 0}},
-        {"enter", {2, -1}},
-        {"pick", {2, -1}},
-        {"click", {1, 1}},
-        {"shortcut", {1, 1}},
-        {"today", {1, 1}},
-        {"expect", {2, -1}},
-        {"expect-state", {2, 99}},
-        {"expect-colour", {2, 2}},
-        {"expect-message", {1, -1}},
-        {"expect-any-message", {0, 0}},
-        {"expect-no-message", {0, 0}},
-        {"expect-window", {2, 2}},
-        {"expect-current", {1, 1}},
-        {"expect-printed", {1, 1}},
-        {"expect-ended", {0, 0}},
-    };
-    return commands;
-}
-
-}  // namespace
 
 std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
     std::vector<std::string> words;
@@ -77,6 +40,22 @@ std::optional<std::vector<std::string>> SplitWords(const std::string& line) {
     return words;
 }
 
+std::string WithTabsAndLineEnds(const std::string& written) {
+    std::string text;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (written[i] == '\\' && i + 1 < written.size()) {
+            const char next = written[i + 1];
+            if (next == 't' || next == 'n') {
+                text += next == 't' ? '\t' : '\n';
+                ++i;
+                continue;
+            }
+        }
+        text += written[i];
+    }
+    return text;
+}
+
 std::optional<Script> ParseScript(const std::string& file, std::string& error) {
     std::ifstream in(file);
     if (!in) {
@@ -99,25 +78,25 @@ std::optional<Script> ParseScript(const std::string& file, std::string& error) {
         }
         if (words->empty()) continue;
         Command command{line, (*words)[0], {words->begin() + 1, words->end()}};
-        auto arity = Commands().find(command.name);
-        if (arity == Commands().end()) {
+        const CommandSpec* spec = FindCommand(command.name);
+        if (!spec) {
             error = where.str() + "no command called " + command.name;
             return std::nullopt;
         }
         const int count = static_cast<int>(command.args.size());
-        const bool takesRest = arity->second.most < 0;
-        if (count < arity->second.least || (!takesRest && count > arity->second.most)) {
+        const bool takesRest = spec->most == kRestOfLine;
+        if (count < spec->least || (!takesRest && count > spec->most)) {
             error = where.str() + "wrong number of arguments for " + command.name;
             return std::nullopt;
         }
-        if (takesRest && count > arity->second.least) {
+        if (takesRest && count > spec->least) {
             // An unquoted text of several words is the words with single blanks between.
             std::string rest;
-            for (int i = arity->second.least - 1; i < count; ++i) {
+            for (int i = spec->least - 1; i < count; ++i) {
                 if (!rest.empty()) rest += ' ';
                 rest += command.args[i];
             }
-            command.args.resize(arity->second.least);
+            command.args.resize(spec->least);
             command.args.back() = rest;
         }
         if (command.name == "splash" && !script.commands.empty()) {

@@ -23,6 +23,10 @@ struct Script {
 // when a quote is left open.
 std::optional<std::vector<std::string>> SplitWords(const std::string& line);
 
+// The text a check of the clipboard means: "\t" in what the script writes stands for a tab
+// and "\n" for a line end; every other character is itself.
+std::string WithTabsAndLineEnds(const std::string& written);
+
 // Reads a scenario file. On failure, error says which line is wrong and why.
 std::optional<Script> ParseScript(const std::string& file, std::string& error);
 

@@ -1,0 +1,205 @@
+#include "gui/chart_view.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "gui/control_adapter.h"
+
+namespace velomark::gui {
+
+namespace {
+
+constexpr double kPadding = 6;
+constexpr double kNameGap = 10;
+constexpr double kTickLength = 4;
+// However wide the window, an axis never carries more ticks than this.
+constexpr std::size_t kMostTicks = 40;
+
+const QColor kGridLine(226, 226, 226);
+const QColor kLaneLine(190, 190, 190);
+
+// The axis's range as drawn: one that holds no span (or no number) is widened around its value,
+// so a single gear still stands on an axis.
+std::pair<double, double> DrawnRange(const ChartData& data) {
+    const bool finite = std::isfinite(data.low) && std::isfinite(data.high);
+    if (finite && data.high > data.low) return {data.low, data.high};
+    const double middle = std::isfinite(data.low) ? data.low : 0;
+    return {middle - 1, middle + 1};
+}
+
+QFont LabelFont(const QFont& font) {
+    QFont small = font;
+    if (font.pointSizeF() > 0) {
+        small.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.85));
+    } else if (font.pixelSize() > 0) {
+        small.setPixelSize(std::max(8, font.pixelSize() * 85 / 100));
+    }
+    return small;
+}
+
+}  // namespace
+
+double RoundStep(double low, double high, int most) {
+    const double span = high - low;
+    if (!(span > 0) || !std::isfinite(span)) return 1;
+    most = std::max(1, most);
+    double power = std::pow(10.0, std::floor(std::log10(span / most)));
+    while (true) {
+        for (double multiple : {1.0, 2.0, 5.0}) {
+            const double step = multiple * power;
+            const double ticks = std::floor(high / step + 1e-9) - std::ceil(low / step - 1e-9) + 1;
+            if (ticks <= most) return step;
+        }
+        power *= 10;
+    }
+}
+
+std::vector<double> TickValues(double low, double high, double step) {
+    std::vector<double> ticks;
+    if (!(step > 0) || !std::isfinite(low) || !std::isfinite(high)) return ticks;
+    // A whisker of slack, so a bound that is itself a multiple is not lost to rounding.
+    const double first = std::ceil(low / step - 1e-9);
+    const double last = std::floor(high / step + 1e-9);
+    for (double k = first; k <= last && ticks.size() < kMostTicks; ++k)
+        ticks.push_back(k * step);
+    return ticks;
+}
+
+QString TickLabel(double value, double step) {
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    // No "-0" where the axis crosses zero.
+    if (std::abs(value) < step / 2) value = 0;
+    return QString::number(value, 'f', decimals);
+}
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartView::setData(const ChartData& data) {
+    if (data == data_) return;
+    data_ = data;
+    update();
+}
+
+ChartScale ChartView::scale() const {
+    const QFontMetricsF metrics(font());
+    double names = 0;
+    for (const ChartLane& lane : data_.lanes)
+        names = std::max(names, metrics.horizontalAdvance(Text(lane.name)));
+    const double left = kPadding + names + kNameGap;
+    // Room for half the last tick's label past the axis's end.
+    const double right = std::max(left + 1, width() - kPadding - metrics.horizontalAdvance("000"));
+    const auto [low, high] = DrawnRange(data_);
+    return {low, high, left, right};
+}
+
+double ChartView::axisY() const {
+    const QFontMetricsF metrics(font());
+    return height() - kPadding - 2 * metrics.height() - kTickLength;
+}
+
+double ChartView::laneHeight() const {
+    if (data_.lanes.empty()) return 0;
+    return std::max(1.0, (axisY() - 2 * kPadding) / static_cast<double>(data_.lanes.size()));
+}
+
+double ChartView::laneMiddle(int lane) const {
+    return kPadding + laneHeight() * (lane + 0.5);
+}
+
+double ChartView::markRadius() const {
+    return std::clamp(laneHeight() / 6, 2.5, 5.0);
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (data_.lanes.empty()) return;
+    const ChartScale scale = this->scale();
+    paintAxis(painter, scale);
+    paintLanes(painter, scale);
+}
+
+void ChartView::paintAxis(QPainter& painter, const ChartScale& scale) const {
+    const QFontMetricsF metrics(font());
+    const double axis = axisY();
+    const double labelWidth = metrics.horizontalAdvance("000.0") + 12;
+    const int most = std::clamp(static_cast<int>((scale.right - scale.left) / labelWidth), 2,
+                                static_cast<int>(kMostTicks));
+    const double step = RoundStep(scale.low, scale.high, most);
+    const QColor ink = palette().color(QPalette::Text);
+    for (double value : TickValues(scale.low, scale.high, step)) {
+        const double x = scale.x(value);
+        painter.setPen(kGridLine);
+        painter.drawLine(QPointF(x, kPadding), QPointF(x, axis));
+        painter.setPen(ink);
+        painter.drawLine(QPointF(x, axis), QPointF(x, axis + kTickLength));
+        const QRectF box(x - labelWidth / 2, axis + kTickLength, labelWidth, metrics.height());
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, TickLabel(value, step));
+    }
+    painter.setPen(ink);
+    painter.drawLine(QPointF(scale.left, axis), QPointF(scale.right, axis));
+    const QRectF title(scale.left, axis + kTickLength + metrics.height(), scale.right - scale.left,
+                       metrics.height());
+    painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop, Text(data_.axisTitle));
+}
+
+void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
+    const QColor ink = palette().color(QPalette::Text);
+    const double radius = markRadius();
+    const auto shown = [&scale](const ChartMark& mark) {
+        return std::isfinite(mark.value) && mark.value >= scale.low && mark.value <= scale.high;
+    };
+    // Names, lane lines and labels first, so no text covers a dot.
+    const QFont labelFont = LabelFont(font());
+    const double labelHeight = QFontMetricsF(labelFont).height();
+    for (std::size_t i = 0; i < data_.lanes.size(); ++i) {
+        const ChartLane& lane = data_.lanes[i];
+        const double middle = laneMiddle(static_cast<int>(i));
+        painter.setFont(font());
+        painter.setPen(ink);
+        painter.drawText(QRectF(kPadding, middle - laneHeight() / 2,
+                                scale.left - kNameGap - kPadding, laneHeight()),
+                         Qt::AlignRight | Qt::AlignVCenter, Text(lane.name));
+        painter.setPen(kLaneLine);
+        painter.drawLine(QPointF(scale.left, middle), QPointF(scale.right, middle));
+        painter.setFont(labelFont);
+        painter.setPen(ink);
+        for (std::size_t j = 0; j < lane.marks.size(); ++j) {
+            const ChartMark& mark = lane.marks[j];
+            if (!shown(mark)) continue;
+            const double x = scale.x(mark.value);
+            // Labels take turns above and below the lane, so neighbours' labels rarely meet.
+            const bool above = j % 2 == 0;
+            const double top = above ? middle - radius - 1 - labelHeight : middle + radius + 1;
+            painter.drawText(QRectF(x - 20, top, 40, labelHeight),
+                             Qt::AlignHCenter | (above ? Qt::AlignBottom : Qt::AlignTop),
+                             Text(mark.label));
+        }
+    }
+    painter.setFont(font());
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < data_.lanes.size(); ++i) {
+        const double middle = laneMiddle(static_cast<int>(i));
+        for (const ChartMark& mark : data_.lanes[i].marks) {
+            if (!shown(mark)) continue;
+            const QPointF centre(scale.x(mark.value), middle);
+            painter.setPen(QPen(QColor(mark.flagged ? kFlaggedOutline : kMarkOutline), 1));
+            painter.setBrush(QColor(mark.flagged ? kFlaggedFill : kMarkFill));
+            painter.drawEllipse(centre, radius, radius);
+            if (mark.close) {
+                painter.setPen(QPen(QColor(kCloseRing), 1.5));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawEllipse(centre, radius + 3, radius + 3);
+            }
+        }
+    }
+}
+
+}  // namespace velomark::gui

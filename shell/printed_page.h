@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velomark {
+
+// A text on a printed page, in a box measured in millimetres from the printable area's top-left
+// corner.
+struct PrintedText {
+    enum class Align { Left, Centre, Right };
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+    std::string text;
+    double points = 8;
+    bool bold = false;
+    Align align = Align::Left;
+};
+
+// A straight line on a printed page, in millimetres from the printable area's top-left corner.
+struct PrintedLine {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+    double width = 0.2;
+};
+
+// A page a window lays out for itself (the gear table's stem card) rather than its image: texts
+// and lines only, so it prints sharp at any resolution.
+struct PrintedPage {
+    std::string title;  // the print job's name
+    std::vector<PrintedText> texts;
+    std::vector<PrintedLine> lines;
+};
+
+}  // namespace velomark

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "shell/recording_platform.h"
+
+namespace velomark::script {
+
+// The platform of scenarios and tests run through the widgets: every message box is recorded,
+// really shown as a modal box (so the focus goes to it and comes back, as on the desktop) and
+// answered with OK at once.
+class AnsweringPlatform : public RecordingPlatform {
+  public:
+    void showMessage(const std::string& title, const std::string& text) override;
+};
+
+}  // namespace velomark::script
