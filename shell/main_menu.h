@@ -28,6 +28,8 @@ class MainMenu : public Form {
     Button cmdLicencePoints;
     Button cmdExit;
     Button cmdGearTable;
+    // In no menu (the main menu has no menu bar): only its key, F1, reaches it.
+    MenuEntry mnuHelpGuide;
 };
 
 }  // namespace velomark

@@ -80,6 +80,11 @@ constexpr CommandSpec kCommands[] = {
     {"expect-clipboard", "TEXT", 1, kRestOfLine,
      "the clipboard holds TEXT exactly; \\t in TEXT is a tab, \\n a line end", true,
      [](Session& s, const Args& a) { s.expectClipboard(WithTabsAndLineEnds(a[0])); }},
+    {"expect-guide", "SECTION", 1, kRestOfLine,
+     "the oldest unchecked opening of the user guide was at SECTION (\"\" for its first page)",
+     true, [](Session& s, const Args& a) { s.expectGuide(a[0]); }},
+    {"expect-about", "", 0, 0, "an About box showed that no expect-about has checked yet", true,
+     [](Session& s, const Args&) { s.expectAbout(); }},
 };
 
 }  // namespace

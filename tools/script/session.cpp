@@ -309,6 +309,21 @@ void Session::expectClipboard(const std::string& wanted) {
     if (held != wanted) throw Failure(Quoted(wanted) + " / " + Quoted(held));
 }
 
+void Session::expectGuide(const std::string& section) {
+    const auto& opened = driver_.platform().guideSections();
+    if (guidesChecked_ >= opened.size())
+        throw Failure("the guide at " + Quoted(section) + " / no guide opened");
+    const std::string& found = opened[guidesChecked_];
+    if (found != section)
+        throw Failure("the guide at " + Quoted(section) + " / at " + Quoted(found));
+    ++guidesChecked_;
+}
+
+void Session::expectAbout() {
+    if (aboutsChecked_ >= driver_.platform().aboutShown()) throw Failure("an About box / none");
+    ++aboutsChecked_;
+}
+
 void Session::finish() {
     if (checked_ < driver_.platform().messages().size()) {
         throw Failure("no message / message " +

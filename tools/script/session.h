@@ -60,6 +60,9 @@ class Session {
     void expectRows(const std::string& name, const std::string& count);
     void expectColumns(const std::string& name, const std::string& count);
     void expectClipboard(const std::string& wanted);
+    // The oldest opening of the user guide not yet checked, at this section; it is then checked.
+    void expectGuide(const std::string& section);
+    void expectAbout();
 
     // A message box the script never looked at is an unexpected message.
     void finish();
@@ -78,6 +81,8 @@ class Session {
 
     Driver& driver_;
     std::size_t checked_ = 0;
+    std::size_t guidesChecked_ = 0;
+    int aboutsChecked_ = 0;
 };
 
 }  // namespace velomark::script

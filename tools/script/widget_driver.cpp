@@ -279,10 +279,13 @@ class WidgetDriver : public Driver {
         for (QAction* step = &action; step && !bar;) {
             QAction* parent = nullptr;
             for (QObject* holder : step->associatedObjects()) {
+                if (auto* menuBar = qobject_cast<QMenuBar*>(holder)) bar = menuBar;
+            }
+            // A menu of the bar is also held by the bar's own overflow menu: the bar comes first.
+            for (QObject* holder : step->associatedObjects()) {
+                if (bar) break;
                 if (auto* menu = qobject_cast<QMenu*>(holder); menu && menu->menuAction() != step) {
                     parent = menu->menuAction();
-                } else if (auto* menuBar = qobject_cast<QMenuBar*>(holder)) {
-                    bar = menuBar;
                 }
             }
             if (!bar && !parent) break;
