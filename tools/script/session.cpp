@@ -111,6 +111,10 @@ void Session::bringToFront(const std::string& window) {
     driver_.bringToFront(loadedWindow(window));
 }
 
+void Session::savePicture(const std::string& window, const std::string& file) {
+    driver_.savePicture(loadedWindow(window), file);
+}
+
 void Session::focus(const std::string& name) {
     driver_.focus(usable(name));
 }

@@ -31,6 +31,7 @@ class Session {
     void tick() { driver_.tick(); }
     void open(const std::string& window);
     void bringToFront(const std::string& window);
+    void savePicture(const std::string& window, const std::string& file);
     void focus(const std::string& name);
     void type(const std::string& name, const std::string& text);
     void leave() { driver_.leave(); }
