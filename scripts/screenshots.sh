@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the README and the user guide under Xvfb, into docs/screenshots/: the
 # main menu and the road window as a person reaches them in the program, and every other
 # calculator window with the guide's worked example (tests/scenarios/guide/, which also check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velomark-script: runs scenario files against the program, headless or through the widgets.
 
 #include <algorithm>
