@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of bench/startup: a bare Qt 6 program that shows one empty window and quits once
 // that window has been painted, the same point at which velomark's own start-up is timed.
 

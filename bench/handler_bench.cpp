@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heaviest handler of each window model, timed as the person's action that runs it: the
 // typing and leaving (or click) that raise the event are part of each timed step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scenario of one folder run headless, each from a fresh start of the program, as
 // velomark-script runs them in the default mode; "all" is the whole suite.
 

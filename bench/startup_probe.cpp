@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velomark-startup-probe: velomark as bench/startup times it. It starts exactly as velomark does,
 // goes straight to one point of its start-up and quits as soon as that point is on screen:
 //   frmSplash      the splash shown

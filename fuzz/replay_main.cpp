@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays saved fuzz inputs through a window's fuzz target, for compilers without libFuzzer: each
 // argument is an input file or a folder of them.
 

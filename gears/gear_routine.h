@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The wheel and gear rules both gear windows work with, so that one chainring, sprocket and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gear Sizes group: the wheel in use, the chosen gear and its eight neighbours.
 
 #include <array>

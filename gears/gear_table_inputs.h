@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the gear table reads what a rider types, shared by the window and its saved setups so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table taken elsewhere: copied, saved as CSV, printed as a stem card.
 
 #include <string>

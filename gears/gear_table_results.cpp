@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table, its chart and what the rollout limit locks out, from the working values.
 
 #include <algorithm>

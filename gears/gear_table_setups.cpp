@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved bikes: setups kept in the settings store, the last one shown coming back at the next
 // opening.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Perceived Gear group: how a gear feels after a change of crank length.
 
 #include <optional>

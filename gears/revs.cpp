@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Revs group: gear, pedal revs and road speed, any two giving the third.
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Speed group (distance, time and speed, any two giving the third) and the Conversions
 // group (miles and kilometres).
 

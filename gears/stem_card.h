@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The gear table printed as a card to tape to a stem: a rider reads it at a glance while riding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The gear table as text for other programs: the clipboard's tab-separated lines and a CSV file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons, option buttons and check boxes: the person's clicks, the model's captions and values.
 
 #include <QAbstractButton>

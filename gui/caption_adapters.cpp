@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels, pictures and frames: captions the program writes, and clicks on the widget itself.
 
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts: painted into the plain widget the layout names for them.
 
 #include <QVBoxLayout>

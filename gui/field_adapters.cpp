@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text fields and drop-down lists: the person's typing and picking, the model's text, lock and
 // background colour.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a person does on a window's widgets, passed to its model: typing, picking and clicking
 // (through the control adapters), focus moving, keys pressed on the window, and its close box.
 

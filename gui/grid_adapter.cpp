@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grids: a read-only table whose header row and header column are cells of the table itself,
 // drawn as headers, so what a person sees at (0, 0) is the corner the model names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu entries: a command is a QAction, a menu or submenu a QMenu; both answer to the entry's
 // caption, state and shortcut.
 

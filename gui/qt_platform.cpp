@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/qt_platform.h"
 
 #include <QApplication>
@@ -11,12 +12,15 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QtGlobal>
 
 #include "gui/front_end.h"
+#include "gui/guide_window.h"
 #include "gui/page_printing.h"
 #include "gui/window_printing.h"
 #include "shell/application.h"
 #include "shell/printed_page.h"
+#include "velomark/version.h"
 
 namespace velomark::gui {
 
@@ -156,6 +160,32 @@ SaveOutcome QtPlatform::saveFileAs(const Form& window, const std::string& sugges
                                                       QString::fromStdString(filter));
     if (path.isEmpty()) return SaveOutcome::Cancelled;
     return SaveBytes(path, bytes);
+}
+
+void QtPlatform::showGuide(const std::string& section) {
+    if (!guide_) guide_ = std::make_unique<GuideWindow>();
+    guide_->showSection(QString::fromStdString(section));
+}
+
+QString AboutText() {
+    QString qt = QString::fromLatin1(qVersion());
+    if (qt != QLatin1String(QT_VERSION_STR))
+        qt += QStringLiteral(" (built with %1)").arg(QT_VERSION_STR);
+    return QStringLiteral(
+               "<h3>%1</h3>"
+               "<p>Version %2</p>"
+               "<p>Calculators for racing cyclists: gears, revs and speed; time trials; track and "
+               "road race planning; racing-licence points; gear tables.</p>"
+               "<p>Free software under the GNU General Public License, version 3 or later "
+               "(GPL-3.0-or-later): you may share and change it under its terms. It comes with "
+               "no warranty, to the extent permitted by law.</p>"
+               "<p>Runs on Qt %3.</p>")
+        .arg(kApplicationTitle, kVersionText, qt);
+}
+
+void QtPlatform::showAbout() {
+    QMessageBox::about(QApplication::activeWindow(),
+                       QStringLiteral("About %1").arg(kApplicationTitle), AboutText());
 }
 
 SaveOutcome SaveBytes(const QString& path, const std::string& bytes) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPrinter>
@@ -11,6 +12,10 @@ class QWidget;
 namespace velomark::gui {
 
 class FrontEnd;
+class GuideWindow;
+
+// What the About box says: the program's name, version and licence, and the Qt it runs on.
+QString AboutText();
 
 // Writes the bytes to the file in one piece, replacing what it held: a write that fails leaves
 // the file as it was, and no part of the new one.
@@ -18,7 +23,8 @@ SaveOutcome SaveBytes(const QString& path, const std::string& bytes);
 
 // The desktop the program runs on: Qt's message boxes, the default printer and its page-setup
 // dialog, the machine's calendar, the clipboard, the person's settings (an INI file under the
-// program's organisation and application names), saving files, and the end of the event loop.
+// program's organisation and application names), saving files, the user guide and the About
+// box, and the end of the event loop.
 class QtPlatform : public Platform {
   public:
     QtPlatform();
@@ -38,6 +44,11 @@ class QtPlatform : public Platform {
     bool writeSettings(const std::string& section, const SettingsSection& values) override;
     SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                            const std::string& filter, const std::string& bytes) override;
+    void showGuide(const std::string& section) override;
+    void showAbout() override;
+
+    // The guide's window, once it has been asked for.
+    GuideWindow* guideWindow() const { return guide_.get(); }
 
   private:
     QWidget* widgetOf(const Form& window) const;
@@ -48,6 +59,7 @@ class QtPlatform : public Platform {
 
     const FrontEnd* frontEnd_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<GuideWindow> guide_;
 };
 
 }  // namespace velomark::gui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers: no layout draws them; each gets a QTimer of its window's view, which ticks while the
 // model's timer runs, unless a scenario keeps the clock by hand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The age categories group of the licence window: a rider's BCF category by the calendar year
 // of the event, and the CTT/LVRC category by exact age on the event date.
 

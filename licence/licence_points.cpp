@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "licence/licence_points.h"
 
 #include <initializer_list>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes every window for a bounded time, one window after another:
 #   scripts/fuzz.sh [SECONDS] [WINDOW...]      e.g. scripts/fuzz.sh 60, scripts/fuzz.sh 600 frmRoad
 # Each window starts from its saved corpus (tests/fuzz/corpus/<window>/); new inputs go to

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the desktop icon's PNG sizes from its SVG (app/icons/org.velomark.VelomarkLite.svg) into
 # app/icons/<size>x<size>/; run it again after changing the SVG and commit what it writes.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/package/velomark_<version>_<arch>.deb: a Release build of the
 # program with Debian's hardening flags in a build folder of its own, packed by CPack; then
 # lintian checks it (errors fail the script) and the program unpacked from it is started on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: unit tests and every scenario, in the normal build and
 # in the sanitizer build.
 set -euo pipefail

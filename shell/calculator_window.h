@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -18,8 +19,8 @@ struct FrameNames {
     const char* pageSetupCaption = "Page Set&up";
 };
 
-// The frame every calculator window shares: the Main Menu button and the Window menu's
-// navigation, exit and printing entries. Each window adds its own clearing entries.
+// The frame every calculator window shares: the Main Menu button, the Window menu's navigation,
+// exit and printing entries, and the Help menu. Each window adds its own clearing entries.
 class CalculatorWindow : public Form {
   public:
     CalculatorWindow(Application& app, std::string name, std::string caption,
@@ -32,9 +33,15 @@ class CalculatorWindow : public Form {
     MenuEntry mnuWinExit;
     MenuEntry mnuWinPrint;
     MenuEntry mnuWinPageSetup;
+    MenuEntry mnuHelp;
+    MenuEntry mnuHelpGuide;
+    MenuEntry mnuHelpAbout;
 
   private:
     void ReturnToMainMenu();
+
+    // The guide's section on this window is headed with the window's title.
+    const std::string guideSection_;
 };
 
 }  // namespace velomark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates in fields: read day first, written dd/mm/yyyy.
 
 #include <array>

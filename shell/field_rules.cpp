@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field rules that tie the others together: patterns applied to a field's text, whole-number
 // rounding and the message box.
 

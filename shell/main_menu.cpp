@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/main_menu.h"
 
 #include "shell/application.h"
@@ -16,7 +17,8 @@ MainMenu::MainMenu(Application& app)
       cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
       cmdExit(*this, "cmdExit", "E&xit"),
       // Alt+T has always opened the time trials; a second T would only move the focus.
-      cmdGearTable(*this, "cmdGearTable", "Gear &Table") {
+      cmdGearTable(*this, "cmdGearTable", "Gear &Table"),
+      mnuHelpGuide(*this, "mnuHelpGuide", "&User Guide", "F1") {
     // Handicapping is shown but never offered.
     cmdHcap.setEnabled(false);
     cmdGears.onClick([this] { OpenCalculator(windows::kGearChart); });
@@ -26,6 +28,8 @@ MainMenu::MainMenu(Application& app)
     cmdLicencePoints.onClick([this] { OpenCalculator(windows::kLicencePoints); });
     cmdGearTable.onClick([this] { OpenCalculator(windows::kGearTable); });
     cmdExit.onClick([this] { this->app().end(); });
+    // The guide's first page is the main menu's own.
+    mnuHelpGuide.onClick([this] { this->app().platform().showGuide({}); });
     // The gear table came after the others: its button is last, so the keys a person knows
     // still lead where they always did.
     setTabOrder({&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints,

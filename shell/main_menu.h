@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -28,6 +29,8 @@ class MainMenu : public Form {
     Button cmdLicencePoints;
     Button cmdExit;
     Button cmdGearTable;
+    // In no menu (the main menu has no menu bar): only its key, F1, reaches it.
+    MenuEntry mnuHelpGuide;
 };
 
 }  // namespace velomark

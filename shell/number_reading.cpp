@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers from field texts: LeadingNumber and StrictNumber. The decimal point is always
 // ".", whatever the machine's locale, and no text can make either one fail, hang or overflow.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing numbers as a rider sees them: NumberText and FormatPattern of a number.
 //
 // A field rounds half away from zero on the digits of the exact decimal value of the binary

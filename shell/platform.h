@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <map>
@@ -55,6 +56,13 @@ class Platform {
     // part of the file behind.
     virtual SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                                    const std::string& filter, const std::string& bytes) = 0;
+
+    // Opens the user guide that comes with the program at the section with this heading (a
+    // window's title), or at its first page when the section is empty; one guide window serves
+    // every request.
+    virtual void showGuide(const std::string& section) = 0;
+    // The program's name, version and licence, and the libraries it runs on, in a modal box.
+    virtual void showAbout() = 0;
 };
 
 }  // namespace velomark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <deque>
@@ -12,8 +13,8 @@
 namespace velomark {
 
 // A platform that answers every message box with OK at once and remembers what the program
-// showed, printed, copied, saved and kept in its settings. Scenarios and tests run on it; its
-// settings and clipboard start empty and are never the person's own.
+// showed, printed, copied, saved and kept in its settings, and which help it opened. Scenarios and
+// tests run on it; its settings and clipboard start empty and are never the person's own.
 class RecordingPlatform : public Platform {
   public:
     struct Message {
@@ -35,6 +36,8 @@ class RecordingPlatform : public Platform {
     bool writeSettings(const std::string& section, const SettingsSection& values) override;
     SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                            const std::string& filter, const std::string& bytes) override;
+    void showGuide(const std::string& section) override { guideSections_.push_back(section); }
+    void showAbout() override { ++aboutShown_; }
 
     void setToday(Date date) { today_ = date; }
     const std::vector<Message>& messages() const { return messages_; }
@@ -43,6 +46,9 @@ class RecordingPlatform : public Platform {
     const std::vector<PrintedPage>& pages() const { return pages_; }
     bool ended() const { return ended_; }
     const std::string& clipboard() const { return clipboard_; }
+    // The guide's sections asked for, oldest first ("" for its first page).
+    const std::vector<std::string>& guideSections() const { return guideSections_; }
+    int aboutShown() const { return aboutShown_; }
 
     // The settings as a store on disk would hold them; a store that cannot be read or written
     // stands for a damaged or locked settings file.
@@ -71,6 +77,8 @@ class RecordingPlatform : public Platform {
     bool settingsWritable_ = true;
     std::deque<std::optional<std::string>> saves_;
     std::vector<Saved> saved_;
+    std::vector<std::string> guideSections_;
+    int aboutShown_ = 0;
 };
 
 // The machine's date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Splitting a time in seconds into hours, minutes and seconds, as the windows show times.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The units the windows convert between. The whole ones are ints, so that an expression written

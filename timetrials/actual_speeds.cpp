@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Actual Speed" group: speeds from actual times, the average speed and the BBAR speeds.
 
 #include <cstdint>

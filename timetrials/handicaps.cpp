@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Handicap Speed" group: the allowance taken off each actual time (added to the 12-hour
 // distance), the handicap speeds and their average.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Junior BAR" group: two rides at 10 miles and two at 25 miles, and the mean of their
 // speeds. Ride times keep their fractional seconds and speeds are worked out from minutes.
 

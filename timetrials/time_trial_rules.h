@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Small rules the groups of the time-trial window share: reading a time from its fields and

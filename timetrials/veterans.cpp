@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vets Standards" group: the rider's age on each event date, and the margins against the
 // standards typed in, with the Vets 3 Dist and Vets BAR results.
 

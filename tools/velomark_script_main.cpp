@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velomark-script: runs scenario files against the program, headless or through the widgets.
 
 #include <algorithm>
@@ -19,14 +20,15 @@ using namespace velomark::script;
 
 namespace {
 
-constexpr const char* kUsage = "usage: velomark-script [--gui] FILE...";
+constexpr const char* kUsage = "usage: velomark-script [--gui [--pictures DIR]] FILE...";
 
 void PrintHelp() {
     std::cout
         << kUsage << "\n\n"
         << "Runs each scenario FILE from a fresh start of the program, headless or with --gui\n"
            "through the real widgets, and prints ok FILE or FAIL FILE:LINE: expected / found\n"
-           "for each, then N passed, M failed.\n\n"
+           "for each, then N passed, M failed. With --pictures DIR (and --gui), the picture\n"
+           "command saves a window's image into DIR.\n\n"
            "Commands, one a line (# starts a comment; quote an argument holding blanks):\n";
     std::size_t width = 0;
     for (const CommandSpec& command : Commands()) {
@@ -62,6 +64,7 @@ std::string WindowWithoutLayout([[maybe_unused]] const Script& script) {
 int main(int argc, char** argv) {
     DriverFactory makeDriver = HeadlessDriver::Factory(velomark::RegisterCalculators);
     bool throughWidgets = false;
+    std::string pictureFolder;
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -69,17 +72,25 @@ int main(int argc, char** argv) {
             PrintHelp();
             return 0;
         }
-        if (arg == "--gui") {
-#ifdef VELOMARK_HAVE_GUI
-            makeDriver = PrepareWidgetDrivers(argc, argv, velomark::RegisterCalculators);
+        if (arg == "--pictures") {
+            if (i + 1 == argc) {
+                std::cerr << kUsage << "\n";
+                return 2;
+            }
+            pictureFolder = argv[++i];
+        } else if (arg == "--gui") {
             throughWidgets = true;
-#else
-            std::cerr << "velomark-script: this build has no desktop front end for --gui\n";
-            return 2;
-#endif
         } else {
             files.push_back(arg);
         }
+    }
+    if (throughWidgets) {
+#ifdef VELOMARK_HAVE_GUI
+        makeDriver = PrepareWidgetDrivers(argc, argv, velomark::RegisterCalculators, pictureFolder);
+#else
+        std::cerr << "velomark-script: this build has no desktop front end for --gui\n";
+        return 2;
+#endif
     }
     if (files.empty()) {
         std::cerr << kUsage << "\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Race distance against laps, and the target-time step: seconds per lap, whole laps and the
 // first (part) lap.
 

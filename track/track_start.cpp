@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standing start: first-lap time, later laps, total time, kilometre times and the
 // lap-by-lap elapsed times.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // When a race is a whole number of laps. Track sizes such as 333.333 m never divide a race

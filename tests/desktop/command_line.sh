@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velomark's command line as a person at a terminal without a display meets it: --help and
 # --version answer and exit 0, anything else that is not Qt's is refused with status 2, and a
 # plain start says how to get a display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What software centres and desktop menus read about velomark: the desktop entry and the
 # AppStream metadata pass their validators; the metadata launches that entry and the entry names
 # the icon that is there in every size; and the newest release in the metadata and in the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a person installs it: it holds the program, its desktop entry, metadata,
 # icons, manual page, copyright and changelog; its dependencies were worked out from the
 # program; lintian finds no error in it; and the program unpacked from it starts on an X display

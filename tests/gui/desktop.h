@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the desktop front end's tests share: the application on the desktop, with message boxes

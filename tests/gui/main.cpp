@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop front end's tests run on Qt's offscreen platform unless another is chosen, and
 // never near the person's own settings.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on an X display (run it under xvfb-run): it starts on the splash, reaches the main
 # menu after two seconds, opens each window named on the command line from its main-menu button
 # (access key), and Exit ends the process. Prints the time from start to the splash being shown

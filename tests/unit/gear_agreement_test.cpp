@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One chainring, sprocket and wheel give one number across the program: every gear-inch and
 // development cell of the gear table reads as the gear window shows the same gear.
 

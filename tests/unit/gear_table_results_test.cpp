@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the gear table shows besides its cells' texts: the ladder chart, the cells' tips, the
 // stem card and the way to the window.
 

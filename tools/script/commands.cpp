@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script/commands.h"
 
 #include "tools/script/script.h"
@@ -38,6 +39,9 @@ constexpr CommandSpec kCommands[] = {
      [](Session& s, const Args& a) { s.click(a[0]); }},
     {"shortcut", "KEYS", 1, 1, "press a menu shortcut such as Ctrl+A, no text field focused", false,
      [](Session& s, const Args& a) { s.shortcut(a[0]); }},
+    {"picture", "FORM FILE", 2, 2,
+     "with --gui --pictures DIR, save FORM's image on screen as DIR/FILE (PNG); else nothing",
+     false, [](Session& s, const Args& a) { s.savePicture(a[0], a[1]); }},
     {"today", "DD/MM/YYYY", 1, 1, "set the date the program takes as today", true,
      [](Session& s, const Args& a) { s.setToday(a[0]); }},
     {"restart", "", 0, 0,
@@ -80,6 +84,11 @@ constexpr CommandSpec kCommands[] = {
     {"expect-clipboard", "TEXT", 1, kRestOfLine,
      "the clipboard holds TEXT exactly; \\t in TEXT is a tab, \\n a line end", true,
      [](Session& s, const Args& a) { s.expectClipboard(WithTabsAndLineEnds(a[0])); }},
+    {"expect-guide", "SECTION", 1, kRestOfLine,
+     "the oldest unchecked opening of the user guide was at SECTION (\"\" for its first page)",
+     true, [](Session& s, const Args& a) { s.expectGuide(a[0]); }},
+    {"expect-about", "", 0, 0, "an About box showed that no expect-about has checked yet", true,
+     [](Session& s, const Args&) { s.expectAbout(); }},
 };
 
 }  // namespace

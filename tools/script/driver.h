@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -38,6 +39,10 @@ class Driver {
     // Where the grid on screen shows something other than its model, or "" when it shows the
     // same (or nothing is on a screen).
     virtual std::string differenceOnScreen(const Grid&) { return {}; }
+
+    // Saves the image of the window as it is on screen in the file called name, when this
+    // driver keeps pictures; the headless models have no image and keep none.
+    virtual void savePicture(const Form&, const std::string&) {}
 };
 
 // Makes the driver of one scenario, on a fresh program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script/session.h"
 
 #include <algorithm>
@@ -109,6 +110,10 @@ void Session::open(const std::string& window) {
 
 void Session::bringToFront(const std::string& window) {
     driver_.bringToFront(loadedWindow(window));
+}
+
+void Session::savePicture(const std::string& window, const std::string& file) {
+    driver_.savePicture(loadedWindow(window), file);
 }
 
 void Session::focus(const std::string& name) {
@@ -307,6 +312,21 @@ void Session::expectColumns(const std::string& name, const std::string& count) {
 void Session::expectClipboard(const std::string& wanted) {
     const std::string& held = driver_.platform().clipboard();
     if (held != wanted) throw Failure(Quoted(wanted) + " / " + Quoted(held));
+}
+
+void Session::expectGuide(const std::string& section) {
+    const auto& opened = driver_.platform().guideSections();
+    if (guidesChecked_ >= opened.size())
+        throw Failure("the guide at " + Quoted(section) + " / no guide opened");
+    const std::string& found = opened[guidesChecked_];
+    if (found != section)
+        throw Failure("the guide at " + Quoted(section) + " / at " + Quoted(found));
+    ++guidesChecked_;
+}
+
+void Session::expectAbout() {
+    if (aboutsChecked_ >= driver_.platform().aboutShown()) throw Failure("an About box / none");
+    ++aboutsChecked_;
 }
 
 void Session::finish() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,7 @@ class Session {
     void tick() { driver_.tick(); }
     void open(const std::string& window);
     void bringToFront(const std::string& window);
+    void savePicture(const std::string& window, const std::string& file);
     void focus(const std::string& name);
     void type(const std::string& name, const std::string& text);
     void leave() { driver_.leave(); }
@@ -60,6 +62,9 @@ class Session {
     void expectRows(const std::string& name, const std::string& count);
     void expectColumns(const std::string& name, const std::string& count);
     void expectClipboard(const std::string& wanted);
+    // The oldest opening of the user guide not yet checked, at this section; it is then checked.
+    void expectGuide(const std::string& section);
+    void expectAbout();
 
     // A message box the script never looked at is an unexpected message.
     void finish();
@@ -78,6 +83,8 @@ class Session {
 
     Driver& driver_;
     std::size_t checked_ = 0;
+    std::size_t guidesChecked_ = 0;
+    int aboutsChecked_ = 0;
 };
 
 }  // namespace velomark::script

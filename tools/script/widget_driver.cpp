@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script/widget_driver.h"
 
 #include <QAbstractItemView>
@@ -5,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -17,6 +19,7 @@
 #include <QTest>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "gui/form_view.h"
@@ -89,7 +92,8 @@ void TypeCharacter(QWidget& target, QChar character) {
 // Runs the person's actions through the widgets of the program's windows.
 class WidgetDriver : public Driver {
   public:
-    explicit WidgetDriver(const Compose& compose) : program_(platform_, compose) {
+    WidgetDriver(const Compose& compose, std::string pictureFolder)
+        : pictureFolder_(std::move(pictureFolder)), program_(platform_, compose) {
         showProgram();
         // At the start, once the splash is on screen, its timer's tick is fired as the
         // scenario's would be.
@@ -223,6 +227,18 @@ class WidgetDriver : public Driver {
         start(false);
     }
 
+    void savePicture(const Form& window, const std::string& name) override {
+        if (pictureFolder_.empty()) return;
+        QMainWindow* shown = frontEnd_->windowOf(window);
+        if (!shown) throw std::runtime_error(window.name() + " is not on screen");
+        Settle();
+        const QString path =
+            QDir(QString::fromStdString(pictureFolder_)).filePath(QString::fromStdString(name));
+        if (!shown->grab().save(path)) {
+            throw std::runtime_error("the picture " + path.toStdString() + " could not be saved");
+        }
+    }
+
     std::string differenceOnScreen(const Grid& grid) override {
         auto* table = qobject_cast<QTableWidget*>(&widgetOf(grid));
         if (!table) return "it is not drawn as a table";
@@ -279,10 +295,13 @@ class WidgetDriver : public Driver {
         for (QAction* step = &action; step && !bar;) {
             QAction* parent = nullptr;
             for (QObject* holder : step->associatedObjects()) {
+                if (auto* menuBar = qobject_cast<QMenuBar*>(holder)) bar = menuBar;
+            }
+            // A menu of the bar is also held by the bar's own overflow menu: the bar comes first.
+            for (QObject* holder : step->associatedObjects()) {
+                if (bar) break;
                 if (auto* menu = qobject_cast<QMenu*>(holder); menu && menu->menuAction() != step) {
                     parent = menu->menuAction();
-                } else if (auto* menuBar = qobject_cast<QMenuBar*>(holder)) {
-                    bar = menuBar;
                 }
             }
             if (!bar && !parent) break;
@@ -318,6 +337,7 @@ class WidgetDriver : public Driver {
         }
     }
 
+    const std::string pictureFolder_;
     AnsweringPlatform platform_;
     harness::Program program_;
     std::unique_ptr<FrontEnd> frontEnd_;
@@ -334,7 +354,7 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-DriverFactory PrepareWidgetDrivers(int, char** argv, Compose compose) {
+DriverFactory PrepareWidgetDrivers(int, char** argv, Compose compose, std::string pictureFolder) {
     if (!QApplication::instance()) {
         qInstallMessageHandler(QuietOffscreenNotes);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -344,7 +364,9 @@ DriverFactory PrepareWidgetDrivers(int, char** argv, Compose compose) {
         auto* application = new QApplication(qtArgc, qtArgv);
         gui::SetUpLook(*application);
     }
-    return [compose = std::move(compose)] { return std::make_unique<WidgetDriver>(compose); };
+    return [compose = std::move(compose), pictureFolder = std::move(pictureFolder)] {
+        return std::make_unique<WidgetDriver>(compose, pictureFolder);
+    };
 }
 
 std::string TableDifference(const Grid& grid, const QTableWidget& table) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -15,8 +16,10 @@ namespace velomark::script {
 
 // Starts Qt for velomark-script --gui (on the offscreen platform unless QT_QPA_PLATFORM names
 // another) and gives the drivers that act through the real widgets of programs with the
-// windows compose registers.
-DriverFactory PrepareWidgetDrivers(int argc, char** argv, Compose compose);
+// windows compose registers. A picture the scenario asks for is saved into pictureFolder, or
+// nowhere when it is empty.
+DriverFactory PrepareWidgetDrivers(int argc, char** argv, Compose compose,
+                                   std::string pictureFolder = {});
 
 // Where the table on screen shows other than the grid's model, read as a person reads it: its
 // size (the header row and column are its first row and column, none when the grid is empty),
