@@ -16,7 +16,7 @@ MainMenu::MainMenu(Application& app)
       cmdHcap(*this, "cmdHcap", "&Handicapping"),
       cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
       cmdExit(*this, "cmdExit", "E&xit"),
-      // Alt+T has always opened the time trials; a second T would only move the focus.
+      // Shares its access key with "&Time Trials": Alt+T moves between the two, Space opens.
       cmdGearTable(*this, "cmdGearTable", "Gear &Table"),
       mnuHelpGuide(*this, "mnuHelpGuide", "&User Guide", "F1") {
     // Handicapping is shown but never offered.
