@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,19 @@ constexpr int kMaxActions = 300;
 // Days that catch out date arithmetic: a leap day, the last and first days of a year.
 constexpr std::array<Date, 4> kTodays = {Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1},
                                          Date{2024, 6, 15}};
+
+// The save dialog's answers, one after another: Cancel; a folder that is not there, so the
+// write fails; and a write that succeeds but keeps nothing. No run leaves a file behind.
+std::optional<std::string> SaveAnswer(std::size_t turn) {
+    switch (turn % 3) {
+        case 0:
+            return std::nullopt;
+        case 1:
+            return "/nonexistent/velomark-fuzz/table.csv";
+        default:
+            return "/dev/null";
+    }
+}
 
 // Set when a calculation hands inf or nan to a number text, which would show it as 0.
 bool nonFiniteShown = false;
@@ -108,7 +122,6 @@ class Session {
         : profile_(profile),
           program_(RegisterCalculators),
           platform_(program_.platform()),
-          app_(program_.app()),
           invariants_(profile, platform_) {
         nonFiniteShown = false;
         SetNonFiniteListener(&NoteNonFinite);
@@ -116,11 +129,19 @@ class Session {
     }
 
     void run(ActionInput& input) {
-        platform_.setToday(kTodays[input.byte() % kTodays.size()]);
+        const unsigned first = input.byte();
+        platform_.setToday(kTodays[first % kTodays.size()]);
+        if (profile_.startSettings) {
+            profile_.startSettings(platform_, first / kTodays.size(), input);
+        }
         program_.start();
         openWindow();
         for (int actions = 0; actions < kMaxActions && !input.exhausted(); ++actions) {
-            if (app_.ended()) return;
+            if (app().ended()) {
+                if (!profile_.startSettings) return;
+                startAgain();
+            }
+            if (platform_.queuedSaves() == 0) platform_.queueSave(SaveAnswer(savesAnswered_++));
             if (!window()) {
                 invariants_.windowUnloaded();
                 openWindow();
@@ -130,7 +151,19 @@ class Session {
     }
 
   private:
-    Form* window() const { return app_.loaded(profile_.window); }
+    // The program in front: a fresh one after each restart.
+    Application& app() { return program_.app(); }
+    Form* window() { return app().loaded(profile_.window); }
+
+    // A later run on the same settings store, the window opened again from the main menu.
+    void startAgain() {
+        timed("start the program again", [&] {
+            program_.restart();
+            program_.start();
+        });
+        invariants_.windowUnloaded();
+        openWindow();
+    }
 
     void openWindow() {
         MainMenu& menu = program_.mainMenu();
@@ -138,7 +171,7 @@ class Session {
         if (opener) {
             timed("main menu: click " + opener->name(), [&] { menu.click(*opener); });
         } else {
-            timed(std::string("open ") + profile_.window, [&] { app_.open(profile_.window); });
+            timed(std::string("open ") + profile_.window, [&] { app().open(profile_.window); });
         }
         if (!window()) fail("the window did not open");
         verify();
@@ -182,7 +215,7 @@ class Session {
         verify();
         for (std::size_t i = 1; i < text.size(); ++i) {
             // A keystroke's handler may have ended the program or taken the focus elsewhere.
-            if (app_.ended() || this->window() != &window || window.focused() != &field) return;
+            if (app().ended() || this->window() != &window || window.focused() != &field) return;
             invariants_.personEntered(field.name(), field.text() + text[i]);
             timed("  its keystroke " + std::to_string(i + 1), [&] { window.pressKey(text[i]); });
             verify();
@@ -201,8 +234,9 @@ class Session {
     }
 
     void pick(Form& window, ActionInput& input) {
-        const auto lists = ControlsWhere(window, [](const Control& c) {
-            return c.kind() == ControlKind::ComboBox && c.isTypable() &&
+        const bool lockedToo = profile_.pickLockedLists;
+        const auto lists = ControlsWhere(window, [lockedToo](const Control& c) {
+            return c.kind() == ControlKind::ComboBox && (lockedToo ? CanUse(c) : c.isTypable()) &&
                    !static_cast<const ComboBox&>(c).items().empty();
         });
         if (lists.empty()) return;
@@ -241,7 +275,7 @@ class Session {
 
     void verify() {
         if (nonFiniteShown) fail("a calculation wrote inf or nan as a number text (shown as 0)");
-        if (app_.ended()) return;
+        if (app().ended()) return;
         if (const Form* shown = window()) {
             const std::string breach = invariants_.check(*shown);
             if (!breach.empty()) fail(breach);
@@ -259,9 +293,9 @@ class Session {
     const WindowProfile& profile_;
     harness::Program program_;
     RecordingPlatform& platform_;
-    Application& app_;
     Invariants invariants_;
     std::vector<std::string> trace_;
+    std::size_t savesAnswered_ = 0;
     bool traceLive_ = false;
 };
 
