@@ -1,6 +1,7 @@
 #include "fuzz/window_fuzzer.h"
 
-#include <time.h>
+#include <sys/resource.h>
+#include <sys/time.h>
 
 #include <array>
 #include <chrono>
@@ -57,10 +58,20 @@ void NoteNonFinite(double) {
     nonFiniteShown = true;
 }
 
-double ThreadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+// The thread's time so far in ms: working in the program itself, and in the kernel on its
+// behalf.
+struct CpuMs {
+    double user;
+    double system;
+};
+
+CpuMs ThreadCpuMs() {
+    rusage used{};
+    getrusage(RUSAGE_THREAD, &used);
+    const auto ms = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
+    return {ms(used.ru_utime), ms(used.ru_stime)};
 }
 
 // A text as a person would read it out: quoted, long runs of one character counted.
@@ -262,14 +273,19 @@ class Session {
         if (traceLive_ && what.front() != ' ') std::fprintf(stderr, "%s\n", what.c_str());
         trace_.push_back(std::move(what));
         const auto wallStart = std::chrono::steady_clock::now();
-        const double cpuStart = ThreadCpuMs();
+        const CpuMs cpuStart = ThreadCpuMs();
         action();
         const std::chrono::duration<double, std::milli> wall =
             std::chrono::steady_clock::now() - wallStart;
-        // A busy machine may pause the program mid-action; only time spent working counts.
-        const double cpu = ThreadCpuMs() - cpuStart;
-        if (wall.count() > kActionLimitMs && cpu > kActionLimitMs) {
-            fail("the last action took " + std::to_string(wall.count()) + " ms");
+        // A busy machine may pause the program mid-action; only time spent working counts. The
+        // kernel's time on its behalf (page faults, memory reclaimed) is the machine's, not the
+        // window's; it is said when the limit is passed.
+        const CpuMs cpuEnd = ThreadCpuMs();
+        const double user = cpuEnd.user - cpuStart.user;
+        if (wall.count() > kActionLimitMs && user > kActionLimitMs) {
+            fail("the last action took " + std::to_string(wall.count()) + " ms (" +
+                 std::to_string(user) + " ms working, " +
+                 std::to_string(cpuEnd.system - cpuStart.system) + " ms in the kernel)");
         }
     }
 
