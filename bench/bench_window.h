@@ -19,6 +19,9 @@ class BenchWindow {
 
     void type(const std::string& name, const std::string& text);
     void enter(const std::string& name, const std::string& text);
+    // One keystroke in the field that leaves it holding the text, as the front end hands a
+    // character typed over a selection to the model.
+    void keystroke(const std::string& name, const std::string& text);
     void pick(const std::string& name, const std::string& item);
     void click(const std::string& name);
     void leave() { form_->leave(); }
@@ -26,8 +29,13 @@ class BenchWindow {
     // Empty when the field shows the expected text and no message box came up; otherwise what
     // went wrong, so a case that would time the wrong path stops instead.
     std::string check(const std::string& name, const std::string& expected) const;
+    // The same for a cell of a grid, row and column counted from the headers (0).
+    std::string checkCell(const std::string& grid, int row, int column,
+                          const std::string& expected) const;
 
   private:
+    std::string messageShown() const;
+
     harness::Program program_;
     Form* form_ = nullptr;
 };

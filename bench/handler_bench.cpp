@@ -162,5 +162,35 @@ void LicencePoints_UpdatePoints(benchmark::State& state) {
 }
 BENCHMARK(LicencePoints_UpdatePoints);
 
+// The largest table, 3 chainrings by 13 sprockets, with a rollout limit: the last sprocket
+// retyped (27 becomes 28 and back, one keystroke over the selected digit) builds every cell with
+// its tip, the near-duplicates, the lockout line and the chart again, in the unit picked. The
+// cells checked are 53 x 27 and 53 x 28.
+void GearTable_ShowTable(benchmark::State& state, const char* unit, const char* with27,
+                         const char* with28) {
+    BenchWindow w(windows::kGearTable);
+    w.enter("txtChainrings", "53/39/30");
+    w.pick("cboWheelsize", "700 x 23c *");
+    w.pick("cboUnits", "Gain ratio");
+    w.pick("cboCrank", "172.5");
+    w.pick("cboUnits", "Speed (km/h)");
+    w.enter("txtCadence", "90");
+    w.enter("txtRollout", "7.93");
+    w.pick("cboUnits", unit);
+    const std::string a = "11-12-13-14-15-16-17-18-19-21-23-25-27";
+    const std::string b = "11-12-13-14-15-16-17-18-19-21-23-25-28";
+    w.enter("txtSprockets", b);
+    if (!Ready(state, w.checkCell("grdGears", 13, 1, with28))) return;
+    benchmark::IterationCount step = 0;
+    for (auto _ : state)
+        w.keystroke("txtSprockets", Alternate(step++, a, b));
+    Ready(state, w.checkCell("grdGears", 13, 1, Alternate(step - 1, with27, with28)));
+}
+BENCHMARK_CAPTURE(GearTable_ShowTable, GearInches, "Gear inches", "51.6", "49.7");
+BENCHMARK_CAPTURE(GearTable_ShowTable, Development, "Development (m)", "4.114", "3.967");
+BENCHMARK_CAPTURE(GearTable_ShowTable, GainRatio, "Gain ratio", "3.80", "3.66");
+BENCHMARK_CAPTURE(GearTable_ShowTable, SpeedKph, "Speed (km/h)", "22.2", "21.4");
+BENCHMARK_CAPTURE(GearTable_ShowTable, SpeedMph, "Speed (mph)", "13.8", "13.3");
+
 }  // namespace
 }  // namespace velomark::bench

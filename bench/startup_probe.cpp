@@ -4,8 +4,8 @@
 //   frmSplash      the splash shown
 //   frmMainMenu    the splash dismissed at once, the main menu shown
 //   <window name>  from the main menu, that calculator window (frmGearChart, frmTimeTrials,
-//                  frmTrack, frmRoad, frmLicencePoints) opened and shown
-//   all            the five calculator windows opened one after another and shown
+//                  frmTrack, frmRoad, frmLicencePoints, frmGearTable) opened and shown
+//   all            the six calculator windows opened one after another and shown
 // Each window opened from the menu is reported on standard error with the milliseconds from its
 // button's click to its window shown.
 //
@@ -33,8 +33,9 @@ namespace velomark {
 
 namespace {
 
-const char* const kCalculators[] = {windows::kGearChart, windows::kTimeTrials, windows::kTrack,
-                                    windows::kRoad, windows::kLicencePoints};
+const char* const kCalculators[] = {windows::kGearChart,     windows::kTimeTrials,
+                                    windows::kTrack,         windows::kRoad,
+                                    windows::kLicencePoints, windows::kGearTable};
 
 // Walks the start-up one window at a time: each step waits for its window's first paint, and
 // the next step starts once that paint has reached the screen.

@@ -106,6 +106,11 @@ bool Invariants::isWordResult(const std::string& field) const {
            profile_.wordResults.end();
 }
 
+bool Invariants::isRestoredInput(const std::string& field) const {
+    return std::find(profile_.restoredInputs.begin(), profile_.restoredInputs.end(), field) !=
+           profile_.restoredInputs.end();
+}
+
 std::string Invariants::checkGrid(const Grid& grid) const {
     const std::string& name = grid.name();
     if (profile_.maxGridRows > 0 && grid.rows() > profile_.maxGridRows) {
@@ -183,6 +188,10 @@ std::string Invariants::check(const Form& window) {
         if (!asField) {
             const std::string caption = control->shownText();
             if (HasNonNumberWord(caption)) return control->name() + " shows " + Quoted(caption);
+            // A label the window writes its results into (the gear table's lockout line).
+            if (isWordResult(control->name()) && HasExponentNumber(caption)) {
+                return control->name() + " shows an exponent: " + Quoted(caption);
+            }
             continue;
         }
         const TextField& field = *asField;
@@ -192,6 +201,7 @@ std::string Invariants::check(const Form& window) {
         const auto typed = personTexts_.find(field.name());
         if (typed != personTexts_.end() && typed->second == shown) continue;
         if (!field.locked()) {
+            if (isRestoredInput(field.name())) continue;
             if (HasNonNumberWord(shown)) return field.name() + " shows " + Quoted(shown);
             continue;
         }

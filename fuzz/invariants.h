@@ -44,6 +44,7 @@ class Invariants {
 
   private:
     bool isWordResult(const std::string& field) const;
+    bool isRestoredInput(const std::string& field) const;
     std::string checkGrid(const Grid& grid) const;
     std::string checkChart(const Chart& chart) const;
 

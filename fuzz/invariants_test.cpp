@@ -146,6 +146,32 @@ TEST_F(InvariantsTest, AFieldLockedAfterThePersonTypedKeepsTheirText) {
     EXPECT_NE(invariants.check(window), "");
 }
 
+TEST_F(InvariantsTest, AnInputRestoredFromSavedSettingsIsThePersonsAfterReopening) {
+    constexpr std::array<const char*, 1> kRestored = {"txtIn"};
+    const WindowProfile restoring{.window = "frmResult", .restoredInputs = kRestored};
+    Invariants reopened(restoring, platform);
+    reopened.windowUnloaded();
+    // A bike named by the rider, put back when the window opens again.
+    window.txtIn.setText("Nan's bike");
+    EXPECT_EQ(reopened.check(window), "");
+    EXPECT_NE(invariants.check(window), "");
+    // A result is still judged.
+    window.txtOut.setText("nan");
+    EXPECT_NE(reopened.check(window), "");
+}
+
+TEST_F(InvariantsTest, ALabelNamedAsAResultShowsNoExponent) {
+    constexpr std::array<const char*, 1> kLabels = {"lblNote"};
+    const WindowProfile labelled{.window = "frmResult", .wordResults = kLabels};
+    Invariants lockout(labelled, platform);
+    window.lblNote.setCaption("53: lock out 11, 12");
+    EXPECT_EQ(lockout.check(window), "");
+    window.lblNote.setCaption("53: lock out 1E+20");
+    EXPECT_NE(lockout.check(window), "");
+    // Other labels are captions, held only to no inf or nan as before.
+    EXPECT_EQ(invariants.check(window), "");
+}
+
 TEST_F(InvariantsTest, CaptionsMustNotShowNonNumbers) {
     window.lblNote.setCaption("Infinity laps");
     EXPECT_NE(invariants.check(window), "");

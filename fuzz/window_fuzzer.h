@@ -5,7 +5,13 @@
 #include <cstdint>
 #include <span>
 
+namespace velomark {
+class RecordingPlatform;
+}
+
 namespace velomark::fuzz {
+
+class ActionInput;
 
 // What the fuzzer needs to know about one calculator window beyond its form model.
 struct WindowProfile {
@@ -16,12 +22,25 @@ struct WindowProfile {
     std::span<const char* const> messages = {};
     // Locked fields that show words, or a line of several numbers, rather than one number (a
     // category, a tyre name, a gear line): not read back as a number, but still free of
-    // exponents.
+    // exponents. Labels named here are results too, and are held to no exponent as well.
     std::span<const char* const> wordResults = {};
     // The largest grid the window may show, in data rows and columns (headers not counted); 0
     // for no limit.
     int maxGridRows = 0;
     int maxGridColumns = 0;
+    // Whether the person also picks from locked lists: a window whose lists of fixed choices are
+    // read-only drop-downs, which a person cannot type into but can pick from.
+    bool pickLockedLists = false;
+    // Input fields the window fills again from what the person saved (a bike's chainrings, its
+    // name): what they show came from the person, in this run or an earlier one, even when the
+    // window has just opened, so only what the program works out is judged there.
+    std::span<const char* const> restoredInputs = {};
+    // For a window that keeps the person's settings between runs: puts into the store what an
+    // earlier run left there (nothing, a damaged file, saved entries), as the choice and the
+    // input say. The program then also starts again when the person exits it, as a later run
+    // on the same store.
+    void (*startSettings)(RecordingPlatform& platform, unsigned choice,
+                          ActionInput& input) = nullptr;
 };
 
 // Opens the window in a fresh program and plays the input as a person's actions on it, checking

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <map>
 #include <optional>
@@ -59,6 +60,7 @@ class RecordingPlatform : public Platform {
     // The answer to the next save: the path the person chooses (written there for real), or
     // nothing for Cancel. With nothing queued the person cancels.
     void queueSave(std::optional<std::string> path) { saves_.push_back(std::move(path)); }
+    std::size_t queuedSaves() const { return saves_.size(); }
     struct Saved {
         std::string path;
         std::string bytes;
