@@ -52,7 +52,9 @@ xdotool search --onlyvisible --name '^Velomark Main Menu$' >/dev/null 2>&1 &&
 menu=$(wait_window 6 --name '^Velomark Main Menu$') || fail "the main menu did not come"
 arrived=$(now)
 waited=$(seconds "$shown" "$arrived")
-awk -v w="$waited" 'BEGIN { exit !(w >= 1.8 && w <= 4) }' ||
+# The two seconds run from the splash's loading, a little before a search can find it on screen,
+# and a busy machine (the sanitizer build under load) widens that gap.
+awk -v w="$waited" 'BEGIN { exit !(w >= 1.5 && w <= 4) }' ||
     fail "the splash gave way after $waited s, not after two seconds"
 [ "$(visible_windows)" -eq 1 ] || fail "the splash is still shown beside the main menu"
 
