@@ -114,12 +114,7 @@ bool FormView::closeRequested() {
     if (!form_) return false;
     if (frontEnd_.busy()) return true;
     Form& form = *form_;
-    frontEnd_.dispatch([&] {
-        Application& app = form.app();
-        app.unload(form);
-        // Closing the last window ends the program.
-        if (!app.ended() && app.loadedWindows().empty()) app.end();
-    });
+    frontEnd_.dispatch([&] { form.app().unload(form); });
     return true;
 }
 

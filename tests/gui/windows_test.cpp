@@ -124,6 +124,25 @@ TEST(WindowFrame, ClosingTheLastWindowEndsTheProgram) {
     EXPECT_TRUE(desktop.platform.ended());
 }
 
+// With the main menu closed from its title bar, the last calculator's Main Menu button takes
+// the last window away: the program ends rather than running on with nothing on screen.
+TEST(WindowFrame, TheLastWindowLeavingByItsMainMenuButtonEndsTheProgram) {
+    Desktop desktop;
+    Form& menu = desktop.open(MainMenu::kName);
+    Form& road = desktop.open(road::Road::kName);
+    desktop.frontEnd.windowOf(menu)->close();
+    desktop.settle();
+    ASSERT_EQ(desktop.app.loaded(MainMenu::kName), nullptr);
+    ASSERT_FALSE(desktop.app.ended());
+    desktop.activate(road);
+    QTest::mouseClick(&desktop.widget<QPushButton>(road, "cmdExit"), Qt::LeftButton);
+    desktop.settle();
+    EXPECT_TRUE(desktop.app.ended());
+    EXPECT_TRUE(desktop.platform.ended());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+}
+
 TEST(WindowFrame, AClickOnASplashLabelDoesNotDismissIt) {
     Desktop desktop;
     desktop.app.start();
