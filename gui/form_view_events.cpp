@@ -126,6 +126,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             if (!control || !control->takesFocus()) break;
             const int reason = static_cast<QFocusEvent*>(event)->reason();
             if (event->type() == QEvent::FocusIn) {
+                // Qt gives a window it activates a focus of its own, the first control in the
+                // tab chain, where the model may have none: take it away again.
+                if (reason == Qt::ActiveWindowFocusReason && form_ && !form_->focused()) {
+                    syncFocus();
+                    break;
+                }
                 focusGained(*control, reason);
             } else {
                 focusLost(*control, reason);

@@ -143,6 +143,21 @@ TEST(WindowFrame, TheLastWindowLeavingByItsMainMenuButtonEndsTheProgram) {
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
 }
 
+// A window the person left with no control focused has none when it comes to the front
+// again, though Qt would give the first control of its tab chain the focus.
+TEST(WindowFrame, AWindowBroughtBackWithNoFocusGetsNone) {
+    Desktop desktop;
+    Form& menu = desktop.open(MainMenu::kName);
+    Form& road = desktop.open(road::Road::kName);
+    desktop.frontEnd.dispatch([&] { road.leave(); });
+    ASSERT_EQ(road.focused(), nullptr);
+    desktop.activate(menu);
+    desktop.activate(road);
+    desktop.settle();
+    EXPECT_EQ(road.focused(), nullptr);
+    EXPECT_EQ(desktop.frontEnd.windowOf(road)->focusWidget(), nullptr);
+}
+
 TEST(WindowFrame, AClickOnASplashLabelDoesNotDismissIt) {
     Desktop desktop;
     desktop.app.start();
