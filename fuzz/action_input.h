@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/date.h"
+
 namespace velomark::fuzz {
 
 // The fuzzer's bytes read as a person's choices: which action, which control, what text. Reading
@@ -21,6 +23,8 @@ class ActionInput {
     std::string text();
     // One character a person might press on its own.
     char key();
+    // The day the run takes as today: one of the days that catch out date arithmetic.
+    Date today();
 
   private:
     void appendToken(std::string& text);

@@ -1,16 +1,11 @@
 #include "fuzz/window_fuzzer.h"
 
-#include <time.h>
-
-#include <array>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/calculators.h"
 #include "fuzz/action_input.h"
+#include "fuzz/action_trace.h"
 #include "fuzz/invariants.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
@@ -32,48 +27,11 @@ constexpr double kActionLimitMs = 50.0;
 #endif
 constexpr int kMaxActions = 300;
 
-// Days that catch out date arithmetic: a leap day, the last and first days of a year.
-constexpr std::array<Date, 4> kTodays = {Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1},
-                                         Date{2024, 6, 15}};
-
 // Set when a calculation hands inf or nan to a number text, which would show it as 0.
 bool nonFiniteShown = false;
 
 void NoteNonFinite(double) {
     nonFiniteShown = true;
-}
-
-double ThreadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-// A text as a person would read it out: quoted, long runs of one character counted.
-std::string Shown(const std::string& text) {
-    std::string shown;
-    std::string plain;
-    const auto flushPlain = [&] {
-        if (plain.empty()) return;
-        if (!shown.empty()) shown += " + ";
-        shown += "\"" + plain + "\"";
-        plain.clear();
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t run = 1;
-        while (i + run < text.size() && text[i + run] == text[i])
-            ++run;
-        if (run > 8) {
-            flushPlain();
-            if (!shown.empty()) shown += " + ";
-            shown += std::to_string(run) + " x '" + text[i] + "'";
-        } else {
-            plain.append(text, i, run);
-        }
-        i += run;
-    }
-    flushPlain();
-    return shown.empty() ? "\"\"" : shown;
 }
 
 bool CanUse(const Control& control) {
@@ -109,14 +67,14 @@ class Session {
           program_(RegisterCalculators),
           platform_(program_.platform()),
           app_(program_.app()),
-          invariants_(profile, platform_) {
+          invariants_(profile, platform_),
+          trace_(profile.window, kActionLimitMs) {
         nonFiniteShown = false;
         SetNonFiniteListener(&NoteNonFinite);
-        traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
     }
 
     void run(ActionInput& input) {
-        platform_.setToday(kTodays[input.byte() % kTodays.size()]);
+        platform_.setToday(input.today());
         program_.start();
         openWindow();
         for (int actions = 0; actions < kMaxActions && !input.exhausted(); ++actions) {
@@ -186,7 +144,7 @@ class Session {
             invariants_.personEntered(field.name(), field.text() + text[i]);
             timed("  its keystroke " + std::to_string(i + 1), [&] { window.pressKey(text[i]); });
             verify();
-            trace_.pop_back();
+            trace_.dropLast();
         }
     }
 
@@ -225,18 +183,7 @@ class Session {
 
     template <class Action>
     void timed(std::string what, Action action) {
-        if (traceLive_ && what.front() != ' ') std::fprintf(stderr, "%s\n", what.c_str());
-        trace_.push_back(std::move(what));
-        const auto wallStart = std::chrono::steady_clock::now();
-        const double cpuStart = ThreadCpuMs();
-        action();
-        const std::chrono::duration<double, std::milli> wall =
-            std::chrono::steady_clock::now() - wallStart;
-        // A busy machine may pause the program mid-action; only time spent working counts.
-        const double cpu = ThreadCpuMs() - cpuStart;
-        if (wall.count() > kActionLimitMs && cpu > kActionLimitMs) {
-            fail("the last action took " + std::to_string(wall.count()) + " ms");
-        }
+        trace_.timed(std::move(what), action);
     }
 
     void verify() {
@@ -248,21 +195,14 @@ class Session {
         }
     }
 
-    [[noreturn]] void fail(const std::string& what) {
-        std::fprintf(stderr, "\n%s: %s\nafter these actions:\n", profile_.window, what.c_str());
-        for (const std::string& action : trace_)
-            std::fprintf(stderr, "  %s\n", action.c_str());
-        std::fflush(stderr);
-        std::abort();
-    }
+    [[noreturn]] void fail(const std::string& what) { trace_.fail(what); }
 
     const WindowProfile& profile_;
     harness::Program program_;
     RecordingPlatform& platform_;
     Application& app_;
     Invariants invariants_;
-    std::vector<std::string> trace_;
-    bool traceLive_ = false;
+    ActionTrace trace_;
 };
 
 }  // namespace
