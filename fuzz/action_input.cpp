@@ -24,6 +24,10 @@ constexpr std::array<std::string_view, 34> kPieces = {
 
 constexpr std::size_t kMaxTextLength = 1500;
 
+// A leap day, the last and first days of a year, and an ordinary day.
+constexpr std::array<Date, ActionInput::kTodayChoices> kDays = {
+    Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1}, Date{2024, 6, 15}};
+
 }  // namespace
 
 std::uint8_t ActionInput::byte() {
@@ -38,6 +42,14 @@ std::size_t ActionInput::choose(std::size_t count) {
 
 char ActionInput::key() {
     return kKeys[byte() % kKeys.size()];
+}
+
+Date ActionInput::today() {
+    return TodayOf(byte());
+}
+
+Date ActionInput::TodayOf(std::uint8_t choice) {
+    return kDays[choice % kDays.size()];
 }
 
 void ActionInput::appendToken(std::string& text) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/date.h"
+
 namespace velomark::fuzz {
 
 // The fuzzer's bytes read as a person's choices: which action, which control, what text. Reading
@@ -22,6 +24,11 @@ class ActionInput {
     std::string text();
     // One character a person might press on its own.
     char key();
+    // The day the run takes as today: one of the days that catch out date arithmetic, chosen
+    // by the next byte; TodayOf is that choice for a byte read already.
+    Date today();
+    static constexpr unsigned kTodayChoices = 4;
+    static Date TodayOf(std::uint8_t choice);
 
   private:
     void appendToken(std::string& text);

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/window_fuzzer.h"
 
-#include <sys/resource.h>
-#include <sys/time.h>
-
-#include <array>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/calculators.h"
 #include "fuzz/action_input.h"
+#include "fuzz/action_trace.h"
 #include "fuzz/invariants.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
@@ -35,10 +29,6 @@ constexpr double kActionLimitMs = 50.0;
 #endif
 constexpr int kMaxActions = 300;
 
-// Days that catch out date arithmetic: a leap day, the last and first days of a year.
-constexpr std::array<Date, 4> kTodays = {Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1},
-                                         Date{2024, 6, 15}};
-
 // The save dialog's answers, one after another: Cancel; a folder that is not there, so the
 // write fails; and a write that succeeds but keeps nothing. No run leaves a file behind.
 std::optional<std::string> SaveAnswer(std::size_t turn) {
@@ -57,49 +47,6 @@ bool nonFiniteShown = false;
 
 void NoteNonFinite(double) {
     nonFiniteShown = true;
-}
-
-// The thread's time so far in ms: working in the program itself, and in the kernel on its
-// behalf.
-struct CpuMs {
-    double user;
-    double system;
-};
-
-CpuMs ThreadCpuMs() {
-    rusage used{};
-    getrusage(RUSAGE_THREAD, &used);
-    const auto ms = [](const timeval& time) {
-        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
-    };
-    return {ms(used.ru_utime), ms(used.ru_stime)};
-}
-
-// A text as a person would read it out: quoted, long runs of one character counted.
-std::string Shown(const std::string& text) {
-    std::string shown;
-    std::string plain;
-    const auto flushPlain = [&] {
-        if (plain.empty()) return;
-        if (!shown.empty()) shown += " + ";
-        shown += "\"" + plain + "\"";
-        plain.clear();
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t run = 1;
-        while (i + run < text.size() && text[i + run] == text[i])
-            ++run;
-        if (run > 8) {
-            flushPlain();
-            if (!shown.empty()) shown += " + ";
-            shown += std::to_string(run) + " x '" + text[i] + "'";
-        } else {
-            plain.append(text, i, run);
-        }
-        i += run;
-    }
-    flushPlain();
-    return shown.empty() ? "\"\"" : shown;
 }
 
 bool CanUse(const Control& control) {
@@ -134,17 +81,17 @@ class Session {
         : profile_(profile),
           program_(RegisterCalculators),
           platform_(program_.platform()),
-          invariants_(profile, platform_) {
+          invariants_(profile, platform_),
+          trace_(profile.window, kActionLimitMs) {
         nonFiniteShown = false;
         SetNonFiniteListener(&NoteNonFinite);
-        traceLive_ = std::getenv("VELOMARK_FUZZ_TRACE") != nullptr;
     }
 
     void run(ActionInput& input) {
-        const unsigned first = input.byte();
-        platform_.setToday(kTodays[first % kTodays.size()]);
+        const std::uint8_t first = input.byte();
+        platform_.setToday(ActionInput::TodayOf(first));
         if (profile_.startSettings) {
-            profile_.startSettings(platform_, first / kTodays.size(), input);
+            profile_.startSettings(platform_, first / ActionInput::kTodayChoices, input);
         }
         program_.start();
         openWindow();
@@ -231,7 +178,7 @@ class Session {
             invariants_.personEntered(field.name(), field.text() + text[i]);
             timed("  its keystroke " + std::to_string(i + 1), [&] { window.pressKey(text[i]); });
             verify();
-            trace_.pop_back();
+            trace_.dropLast();
         }
     }
 
@@ -271,23 +218,7 @@ class Session {
 
     template <class Action>
     void timed(std::string what, Action action) {
-        if (traceLive_ && what.front() != ' ') std::fprintf(stderr, "%s\n", what.c_str());
-        trace_.push_back(std::move(what));
-        const auto wallStart = std::chrono::steady_clock::now();
-        const CpuMs cpuStart = ThreadCpuMs();
-        action();
-        const std::chrono::duration<double, std::milli> wall =
-            std::chrono::steady_clock::now() - wallStart;
-        // A busy machine may pause the program mid-action; only time spent working counts. The
-        // kernel's time on its behalf (page faults, memory reclaimed) is the machine's, not the
-        // window's; it is said when the limit is passed.
-        const CpuMs cpuEnd = ThreadCpuMs();
-        const double user = cpuEnd.user - cpuStart.user;
-        if (wall.count() > kActionLimitMs && user > kActionLimitMs) {
-            fail("the last action took " + std::to_string(wall.count()) + " ms (" +
-                 std::to_string(user) + " ms working, " +
-                 std::to_string(cpuEnd.system - cpuStart.system) + " ms in the kernel)");
-        }
+        trace_.timed(std::move(what), action);
     }
 
     void verify() {
@@ -299,21 +230,14 @@ class Session {
         }
     }
 
-    [[noreturn]] void fail(const std::string& what) {
-        std::fprintf(stderr, "\n%s: %s\nafter these actions:\n", profile_.window, what.c_str());
-        for (const std::string& action : trace_)
-            std::fprintf(stderr, "  %s\n", action.c_str());
-        std::fflush(stderr);
-        std::abort();
-    }
+    [[noreturn]] void fail(const std::string& what) { trace_.fail(what); }
 
     const WindowProfile& profile_;
     harness::Program program_;
     RecordingPlatform& platform_;
     Invariants invariants_;
-    std::vector<std::string> trace_;
+    ActionTrace trace_;
     std::size_t savesAnswered_ = 0;
-    bool traceLive_ = false;
 };
 
 }  // namespace

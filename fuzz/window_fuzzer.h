@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace velomark {
 class RecordingPlatform;
@@ -48,11 +49,23 @@ struct WindowProfile {
 // first breach.
 int FuzzWindow(const WindowProfile& profile, const std::uint8_t* data, std::size_t size);
 
+// Gathers the window profiles for a program that drives several windows (the widget fuzzers),
+// which builds the windows' targets with VELOMARK_WINDOW_PROFILES_ONLY; true, for a static to
+// hold. FindWindowProfile gives the one gathered for a window, or null.
+bool AddWindowProfile(const WindowProfile& profile);
+const WindowProfile* FindWindowProfile(std::string_view window);
+
 }  // namespace velomark::fuzz
 
+#ifdef VELOMARK_WINDOW_PROFILES_ONLY
+#define VELOMARK_WINDOW_FUZZ_TARGET(...)                         \
+    [[maybe_unused]] static const bool velomarkProfileGathered = \
+        velomark::fuzz::AddWindowProfile(velomark::fuzz::WindowProfile{__VA_ARGS__});
+#else
 // One line per window: the libFuzzer entry point (and the corpus replay's) for that window.
 #define VELOMARK_WINDOW_FUZZ_TARGET(...)                                                \
     extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
         static const velomark::fuzz::WindowProfile profile{__VA_ARGS__};                \
         return velomark::fuzz::FuzzWindow(profile, data, size);                         \
     }
+#endif

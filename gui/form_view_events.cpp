@@ -115,12 +115,7 @@ bool FormView::closeRequested() {
     if (!form_) return false;
     if (frontEnd_.busy()) return true;
     Form& form = *form_;
-    frontEnd_.dispatch([&] {
-        Application& app = form.app();
-        app.unload(form);
-        // Closing the last window ends the program.
-        if (!app.ended() && app.loadedWindows().empty()) app.end();
-    });
+    frontEnd_.dispatch([&] { form.app().unload(form); });
     return true;
 }
 
@@ -132,6 +127,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             if (!control || !control->takesFocus()) break;
             const int reason = static_cast<QFocusEvent*>(event)->reason();
             if (event->type() == QEvent::FocusIn) {
+                // Qt gives a window it activates a focus of its own, the first control in the
+                // tab chain, where the model may have none: take it away again.
+                if (reason == Qt::ActiveWindowFocusReason && form_ && !form_->focused()) {
+                    syncFocus();
+                    break;
+                }
                 focusGained(*control, reason);
             } else {
                 focusLost(*control, reason);

@@ -35,9 +35,13 @@ QMainWindow* FrontEnd::windowOf(const Form& window) const {
 void FrontEnd::dispatch(const std::function<void()>& action) {
     if (busy() || app_.ended()) return;
     ++depth_;
+    windowLeft_ = false;
     try {
         Application::EventScope scope(app_);
         action();
+        // The program ends with its last window, whichever way that window went: its close
+        // box, or its Main Menu button once the main menu itself was closed.
+        if (windowLeft_ && !app_.ended() && app_.loadedWindows().empty()) app_.end();
     } catch (const std::exception& error) {
         report(std::string("Something went wrong: ") + error.what());
     }
@@ -80,6 +84,7 @@ void FrontEnd::windowShown(Form& window) {
 }
 
 void FrontEnd::windowUnloaded(Form& window) {
+    windowLeft_ = true;
     const auto found = views_.find(&window);
     if (found == views_.end()) return;
     FormView* view = found->second;

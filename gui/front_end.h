@@ -51,6 +51,8 @@ class FrontEnd : public ApplicationObserver {
     Application& app_;
     std::map<const Form*, FormView*> views_;
     int depth_ = 0;
+    // Whether the action running now has unloaded a window.
+    bool windowLeft_ = false;
     bool ticksByHand_ = false;
 };
 

@@ -125,6 +125,40 @@ TEST(WindowFrame, ClosingTheLastWindowEndsTheProgram) {
     EXPECT_TRUE(desktop.platform.ended());
 }
 
+// With the main menu closed from its title bar, the last calculator's Main Menu button takes
+// the last window away: the program ends rather than running on with nothing on screen.
+TEST(WindowFrame, TheLastWindowLeavingByItsMainMenuButtonEndsTheProgram) {
+    Desktop desktop;
+    Form& menu = desktop.open(MainMenu::kName);
+    Form& road = desktop.open(road::Road::kName);
+    desktop.frontEnd.windowOf(menu)->close();
+    desktop.settle();
+    ASSERT_EQ(desktop.app.loaded(MainMenu::kName), nullptr);
+    ASSERT_FALSE(desktop.app.ended());
+    desktop.activate(road);
+    QTest::mouseClick(&desktop.widget<QPushButton>(road, "cmdExit"), Qt::LeftButton);
+    desktop.settle();
+    EXPECT_TRUE(desktop.app.ended());
+    EXPECT_TRUE(desktop.platform.ended());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+}
+
+// A window the person left with no control focused has none when it comes to the front
+// again, though Qt would give the first control of its tab chain the focus.
+TEST(WindowFrame, AWindowBroughtBackWithNoFocusGetsNone) {
+    Desktop desktop;
+    Form& menu = desktop.open(MainMenu::kName);
+    Form& road = desktop.open(road::Road::kName);
+    desktop.frontEnd.dispatch([&] { road.leave(); });
+    ASSERT_EQ(road.focused(), nullptr);
+    desktop.activate(menu);
+    desktop.activate(road);
+    desktop.settle();
+    EXPECT_EQ(road.focused(), nullptr);
+    EXPECT_EQ(desktop.frontEnd.windowOf(road)->focusWidget(), nullptr);
+}
+
 TEST(WindowFrame, AClickOnASplashLabelDoesNotDismissIt) {
     Desktop desktop;
     desktop.app.start();
