@@ -31,11 +31,11 @@ void PrintHelp() {
            "command saves a window's image into DIR.\n\n"
            "Commands, one a line (# starts a comment; quote an argument holding blanks):\n";
     std::size_t width = 0;
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandDefinition& command : Commands()) {
         width = std::max(
             width, std::string(command.name).size() + 1 + std::string(command.arguments).size());
     }
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandDefinition& command : Commands()) {
         std::string written = command.name;
         if (*command.arguments) written += std::string(" ") + command.arguments;
         written.resize(width, ' ');

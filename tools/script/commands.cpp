@@ -10,7 +10,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandDefinition kCommands[] = {
     {"splash", "", 0, 0, "(first line only) start at the splash window, its timer running", true,
      [](Session&, const Args&) {}},
     {"key", "CHAR", 1, 1, "press a character key in the current window", false,
@@ -93,12 +93,12 @@ constexpr CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> Commands() {
+std::span<const CommandDefinition> Commands() {
     return kCommands;
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& command : kCommands) {
+const CommandDefinition* FindCommand(std::string_view name) {
+    for (const CommandDefinition& command : kCommands) {
         if (name == command.name) return &command;
     }
     return nullptr;

@@ -14,7 +14,7 @@ class Session;
 inline constexpr int kRestOfLine = -1;
 
 // One command of the scenario language: how it is written, what it does, and how it runs.
-struct CommandSpec {
+struct CommandDefinition {
     const char* name;
     const char* arguments;  // as the usage writes them: "CONTROL TEXT"
     int least;              // how many arguments at least
@@ -26,8 +26,8 @@ struct CommandSpec {
 };
 
 // Every command, actions and checks alike, in the order the usage lists them.
-std::span<const CommandSpec> Commands();
+std::span<const CommandDefinition> Commands();
 // The command of that name, or null.
-const CommandSpec* FindCommand(std::string_view name);
+const CommandDefinition* FindCommand(std::string_view name);
 
 }  // namespace velomark::script

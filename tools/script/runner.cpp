@@ -15,12 +15,12 @@ Outcome RunScript(const Script& script, const DriverFactory& makeDriver) {
         driver->start(atSplash);
         for (const Command& command : script.commands) {
             line = command.line;
-            const CommandSpec* spec = FindCommand(command.name);
-            if (!spec) throw BadScript("no command called " + command.name);
-            if (!spec->afterEnd && session.programEnded()) {
+            const CommandDefinition* definition = FindCommand(command.name);
+            if (!definition) throw BadScript("no command called " + command.name);
+            if (!definition->afterEnd && session.programEnded()) {
                 throw Failure("a running program / the program has ended");
             }
-            spec->run(session, command.args);
+            definition->run(session, command.args);
         }
         line = script.lastLine;
         session.finish();

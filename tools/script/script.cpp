@@ -79,25 +79,25 @@ std::optional<Script> ParseScript(const std::string& file, std::string& error) {
         }
         if (words->empty()) continue;
         Command command{line, (*words)[0], {words->begin() + 1, words->end()}};
-        const CommandSpec* spec = FindCommand(command.name);
-        if (!spec) {
+        const CommandDefinition* definition = FindCommand(command.name);
+        if (!definition) {
             error = where.str() + "no command called " + command.name;
             return std::nullopt;
         }
         const int count = static_cast<int>(command.args.size());
-        const bool takesRest = spec->most == kRestOfLine;
-        if (count < spec->least || (!takesRest && count > spec->most)) {
+        const bool takesRest = definition->most == kRestOfLine;
+        if (count < definition->least || (!takesRest && count > definition->most)) {
             error = where.str() + "wrong number of arguments for " + command.name;
             return std::nullopt;
         }
-        if (takesRest && count > spec->least) {
+        if (takesRest && count > definition->least) {
             // An unquoted text of several words is the words with single blanks between.
             std::string rest;
-            for (int i = spec->least - 1; i < count; ++i) {
+            for (int i = definition->least - 1; i < count; ++i) {
                 if (!rest.empty()) rest += ' ';
                 rest += command.args[i];
             }
-            command.args.resize(spec->least);
+            command.args.resize(definition->least);
             command.args.back() = rest;
         }
         if (command.name == "splash" && !script.commands.empty()) {
