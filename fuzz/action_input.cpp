@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "shell/control.h"
+
 namespace velomark::fuzz {
 
 namespace {
@@ -29,6 +31,18 @@ constexpr std::array<Date, ActionInput::kTodayChoices> kDays = {
     Date{2024, 2, 29}, Date{2023, 12, 31}, Date{2025, 1, 1}, Date{2024, 6, 15}};
 
 }  // namespace
+
+bool IsClickable(const Control& control) {
+    switch (control.kind()) {
+        case ControlKind::Button:
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
+        case ControlKind::MenuEntry:
+            return true;
+        default:
+            return false;
+    }
+}
 
 std::uint8_t ActionInput::byte() {
     return position_ < size_ ? data_[position_++] : 0;

@@ -7,7 +7,15 @@
 
 #include "shell/date.h"
 
+namespace velomark {
+class Control;
+}
+
 namespace velomark::fuzz {
+
+// Whether a click is an action on this kind of control (buttons, options, check boxes, menu
+// entries), enabled or not.
+bool IsClickable(const Control& control);
 
 // The fuzzer's bytes read as a person's choices: which action, which control, what text. Reading
 // past the end gives zeros, so every input, however short, is a whole session.

@@ -51,18 +51,6 @@ QLineEdit* EditOf(QObject& object) {
     return qobject_cast<QLineEdit*>(&object);
 }
 
-bool IsClickable(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::Button:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox:
-        case ControlKind::MenuEntry:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // A caption's access key: the letter after its "&", or 0.
 char AccessKey(const std::string& caption) {
     const std::size_t marker = caption.find('&');

@@ -54,15 +54,7 @@ bool CanUse(const Control& control) {
 }
 
 bool CanClick(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::Button:
-        case ControlKind::OptionButton:
-        case ControlKind::CheckBox:
-        case ControlKind::MenuEntry:
-            return CanUse(control);
-        default:
-            return false;
-    }
+    return IsClickable(control) && CanUse(control);
 }
 
 template <class Wanted>
