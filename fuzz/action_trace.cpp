@@ -52,6 +52,10 @@ ActionTrace::ActionTrace(std::string window, double limitMs)
 void ActionTrace::note(std::string what) {
     if (live_ && what.front() != ' ') std::fprintf(stderr, "%s\n", what.c_str());
     actions_.push_back(std::move(what));
+    if (actions_.size() > kKeptActions) {
+        actions_.pop_front();
+        ++forgotten_;
+    }
 }
 
 void ActionTrace::checkDuration(double wallMs, double userMs, double systemMs) const {
@@ -66,6 +70,7 @@ void ActionTrace::checkDuration(double wallMs, double userMs, double systemMs) c
 
 void ActionTrace::fail(const std::string& what) const {
     std::fprintf(stderr, "\n%s: %s\nafter these actions:\n", window_.c_str(), what.c_str());
+    if (forgotten_ > 0) std::fprintf(stderr, "  (%zu earlier ones not kept)\n", forgotten_);
     for (const std::string& action : actions_)
         std::fprintf(stderr, "  %s\n", action.c_str());
     std::fflush(stderr);

@@ -2,8 +2,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <deque>
 #include <string>
-#include <vector>
 
 namespace velomark::fuzz {
 
@@ -19,7 +20,8 @@ struct CpuMs {
 CpuMs ThreadCpuMs();
 
 // The actions of one fuzz run, as a person would read them, each timed: the first breach ends
-// the run with the window's name, what broke and every action that led there.
+// the run with the window's name, what broke and the actions that led there (the most recent
+// thousands of a long session).
 class ActionTrace {
   public:
     // No single action may keep the program busy longer than limitMs.
@@ -48,7 +50,11 @@ class ActionTrace {
 
     std::string window_;
     double limitMs_;
-    std::vector<std::string> actions_;
+    // A fuzz input's actions all fit; a long session keeps its latest, so that its trace does
+    // not grow with it.
+    static constexpr std::size_t kKeptActions = 5000;
+    std::deque<std::string> actions_;
+    std::size_t forgotten_ = 0;
     bool live_ = false;
 };
 

@@ -190,8 +190,15 @@ void WidgetSession::focus(Form& window, ActionInput& input) {
     verify();
 }
 
+// A key pressed on a focused button clicks it: a run that keeps the program going leaves Exit's
+// alone.
+bool WidgetSession::keyMayEndProgram(const Form& window) const {
+    return options_.keepRunning && window.focused() && endsProgram(*window.focused());
+}
+
 void WidgetSession::pressCharacter(Form& window, ActionInput& input) {
     const char key = input.key();
+    if (keyMayEndProgram(window)) return;
     timed(window.name(), std::string("key '") + key + "'", [&] { driver_->key(key); });
     verify();
 }
@@ -314,6 +321,7 @@ void WidgetSession::pressKey(Form& window, ActionInput& input) {
     QWidget* focused = QApplication::focusWidget();
     const bool inField = qobject_cast<QLineEdit*>(focused) || qobject_cast<QComboBox*>(focused);
     if (options_.keepRunning && key.key == Qt::Key_X && !inField) return;
+    if (keyMayEndProgram(window)) return;
     timed(window.name(), std::string("press ") + key.name, [&] {
         QTest::keyClick(&driver_->keyTarget(window), key.key, key.modifiers);
         script::Settle();

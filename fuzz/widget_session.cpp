@@ -157,12 +157,21 @@ bool WidgetSession::step(ActionInput& input) {
     reopenHome(input);
     if (app().ended()) return false;
     act(input);
+    // A run that leaves alone whatever ends the program must find it still running.
+    if (options_.keepRunning && app().ended()) fail("the program ended, though nothing ended it");
     return !app().ended();
 }
 
 // Main Menu and reopening: once no calculator window is left, the person opens one again.
 void WidgetSession::reopenHome(ActionInput& input) {
-    if (calculatorsOpen() != 0 || !loaded(MainMenu::kName)) return;
+    if (!loaded(MainMenu::kName)) return;
+    if (options_.keepEveryWindowOpen) {
+        for (const char* window : kCalculatorWindows) {
+            if (!loaded(window) && script::CanShowWindow(window)) open(window);
+        }
+        return;
+    }
+    if (calculatorsOpen() != 0) return;
     open(options_.home ? options_.home
                        : kCalculatorWindows[input.choose(kCalculatorWindows.size())]);
 }

@@ -49,6 +49,9 @@ class WidgetSession {
         // Leaves alone whatever would end the program (Exit, the last window's close box), so
         // that one program lives through the whole run.
         bool keepRunning = false;
+        // Opens again, from the main menu, any calculator window an action closed, so that
+        // every window stays open through a long run.
+        bool keepEveryWindowOpen = false;
     };
 
     explicit WidgetSession(Options options);
@@ -114,6 +117,7 @@ class WidgetSession {
     std::vector<Control*> reachable(const Form& window,
                                     const std::function<bool(const Control&, QObject&)>& wanted);
     bool endsProgram(const Control& control) const;
+    bool keyMayEndProgram(const Form& window) const;
 
     // Runs the action in the window, timed; any message it shows is that window's.
     void timed(const std::string& window, std::string what, const std::function<void()>& action);
