@@ -19,6 +19,17 @@ struct CpuMs {
 };
 CpuMs ThreadCpuMs();
 
+// The longest one action may keep the program busy. Builds that only replay the saved corpus run
+// in the test suite on busy machines, often with sanitizers: there the limit catches only hangs
+// and runaway loops.
+constexpr double ActionLimitMs([[maybe_unused]] double whileFuzzingMs) {
+#ifdef VELOMARK_REPLAY_ACTION_LIMIT_MS
+    return VELOMARK_REPLAY_ACTION_LIMIT_MS;
+#else
+    return whileFuzzingMs;
+#endif
+}
+
 // The actions of one fuzz run, as a person would read them, each timed: the first breach ends
 // the run with the window's name, what broke and the actions that led there (the most recent
 // thousands of a long session).

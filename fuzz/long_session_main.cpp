@@ -46,8 +46,7 @@ double ResidentMiB() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / kMiB;
 }
 
-// The bytes the program has taken from the heap and not given back: unlike resident memory, it
-// does not count what the allocator keeps for later.
+// The bytes the program has taken from the heap and not given back.
 double HeapInUseMiB() {
     return static_cast<double>(mallinfo2().uordblks) / kMiB;
 }

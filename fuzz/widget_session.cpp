@@ -28,14 +28,8 @@ namespace velomark::fuzz {
 
 namespace {
 
-// No action of a person may keep the program busy longer than this. The corpus replay in the
-// test suite runs on busy machines, often in a debug sanitizer build: there the limit only
-// catches hangs and runaway loops.
-#ifdef VELOMARK_REPLAY_ACTION_LIMIT_MS
-constexpr double kActionLimitMs = VELOMARK_REPLAY_ACTION_LIMIT_MS;
-#else
-constexpr double kActionLimitMs = 100.0;
-#endif
+// No action of a person may keep the program busy longer than this while fuzzing.
+constexpr double kActionLimitMs = ActionLimitMs(100.0);
 constexpr int kMaxActions = 300;
 
 // Set when a calculation hands inf or nan to a number text, which would show it as 0.
@@ -131,8 +125,13 @@ void WidgetSession::start(ActionInput& input) {
         open(options_.home);
         return;
     }
+    openEveryWindow();
+}
+
+void WidgetSession::openEveryWindow() {
     for (const char* window : kCalculatorWindows) {
-        if (app().isRegistered(window) && script::CanShowWindow(window)) open(window);
+        if (!loaded(window) && app().isRegistered(window) && script::CanShowWindow(window))
+            open(window);
     }
 }
 
@@ -162,15 +161,11 @@ bool WidgetSession::step(ActionInput& input) {
     return !app().ended();
 }
 
-// Main Menu and reopening: once no calculator window is left, the person opens one again.
+// Main Menu and reopening: once no calculator window is left, the person opens one again (a
+// session keeping every window open opens again each one closed).
 void WidgetSession::reopenHome(ActionInput& input) {
     if (!loaded(MainMenu::kName)) return;
-    if (options_.keepEveryWindowOpen) {
-        for (const char* window : kCalculatorWindows) {
-            if (!loaded(window) && script::CanShowWindow(window)) open(window);
-        }
-        return;
-    }
+    if (options_.keepEveryWindowOpen) return openEveryWindow();
     if (calculatorsOpen() != 0) return;
     open(options_.home ? options_.home
                        : kCalculatorWindows[input.choose(kCalculatorWindows.size())]);

@@ -91,6 +91,8 @@ class WidgetSession {
     bool stillShown(const Form& window) { return loaded(window.name()) == &window; }
 
     void reopenHome(ActionInput& input);
+    // Opens from the main menu every calculator window that is not open.
+    void openEveryWindow();
     void act(ActionInput& input);
 
     // The actions (widget_actions.cpp).

@@ -19,14 +19,8 @@ namespace velomark::fuzz {
 
 namespace {
 
-// No single action of a person may keep the window busy longer than this. The corpus replay in
-// the test suite runs on busy CI machines, often in a debug sanitizer build: there the limit only
-// catches hangs and runaway loops, while the fuzzer holds every action to 50 ms.
-#ifdef VELOMARK_REPLAY_ACTION_LIMIT_MS
-constexpr double kActionLimitMs = VELOMARK_REPLAY_ACTION_LIMIT_MS;
-#else
-constexpr double kActionLimitMs = 50.0;
-#endif
+// No single action of a person may keep the window busy longer than this while fuzzing.
+constexpr double kActionLimitMs = ActionLimitMs(50.0);
 constexpr int kMaxActions = 300;
 
 // The save dialog's answers, one after another: Cancel; a folder that is not there, so the
