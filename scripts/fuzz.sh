@@ -6,15 +6,9 @@
 # build/fuzz/work/<window>/, findings to build/fuzz/findings/<window>/, libFuzzer's output to
 # build/fuzz/logs/<window>.log. With FUZZ_SAVE=1 the inputs that reach new code are merged into
 # the saved corpus. Fails when any window has a finding.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-seconds="${1:-60}"
-shift || true
-windows=("$@")
-
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target velomark_fuzzers -j 2
+# shellcheck source=scripts/fuzz_common.sh
+source "$(dirname "$0")/fuzz_common.sh" "$@"
+build_fuzzers velomark_fuzzers
 
 # Rewrites the saved corpus as few inputs as reach every edge the saved and the new inputs
 # reach: the largest first, as they cover most in few files, then the others only for what they
@@ -38,9 +32,7 @@ save_corpus() {
 found=()
 for fuzzer in build/fuzz/fuzz/*_fuzzer; do
     window="$(basename "$fuzzer" _fuzzer)"
-    if [ ${#windows[@]} -gt 0 ] && [[ ! " ${windows[*]} " =~ " ${window} " ]]; then
-        continue
-    fi
+    wanted "$window" || continue
     corpus="tests/fuzz/corpus/$window"
     work="build/fuzz/work/$window"
     findings="build/fuzz/findings/$window"

@@ -9,15 +9,9 @@
 # fuzzer starts again for what is left of it (at most five times). With FUZZ_SAVE=1 a few inputs
 # that reach new code are added to the saved corpus, which the test suite replays. Prints the
 # time and the runs each window had; fails when any window has a finding.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-seconds="${1:-60}"
-shift || true
-windows=("$@")
-
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target velomark_widget_fuzzers -j 2
+# shellcheck source=scripts/fuzz_common.sh
+source "$(dirname "$0")/fuzz_common.sh" "$@"
+build_fuzzers velomark_widget_fuzzers
 export LSAN_OPTIONS="suppressions=$PWD/tests/gui/lsan_suppressions.txt:print_suppressions=0"
 
 # Adds to the saved corpus the inputs among the largest new ones that reach code it does not:
@@ -44,9 +38,7 @@ found=()
 summary=()
 for fuzzer in build/fuzz/fuzz/widgets/*_fuzzer; do
     window="$(basename "$fuzzer" _fuzzer)"
-    if [ ${#windows[@]} -gt 0 ] && [[ ! " ${windows[*]} " =~ " ${window} " ]]; then
-        continue
-    fi
+    wanted "$window" || continue
     corpus="tests/fuzz/widget_corpus/$window"
     work="build/fuzz/widget-work/$window"
     findings="build/fuzz/widget-findings/$window"
