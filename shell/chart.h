@@ -24,17 +24,35 @@ struct ChartLane {
     friend bool operator==(const ChartLane&, const ChartLane&) = default;
 };
 
+// One point of a line: where it lies on the value axis and its level on the line's own scale.
+struct ChartPoint {
+    double value = 0;
+    double level = 0;
+    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
+};
+
+// A line over the value axis (an elevation profile), drawn above the lanes against a level
+// scale of its own from low to high; with no points there is none.
+struct ChartLine {
+    std::string title;
+    double low = 0;
+    double high = 0;
+    std::vector<ChartPoint> points;  // in order along the axis
+    friend bool operator==(const ChartLine&, const ChartLine&) = default;
+};
+
 // Lanes of marks over one value axis from low to high, which the front end draws with round
-// tick steps between the two ends.
+// tick steps between the two ends, and a line above them.
 struct ChartData {
     std::string axisTitle;
     double low = 0;
     double high = 0;
     std::vector<ChartLane> lanes;  // top to bottom
+    ChartLine line = {};
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
-// A read-only chart; with no lanes it is an empty area.
+// A read-only chart; with no lanes and no line it is an empty area.
 class Chart : public Control {
   public:
     Chart(Form& form, std::string name);
