@@ -5,6 +5,7 @@
 #include "gears/gear_table.h"
 #include "licence/licence_points.h"
 #include "road/road.h"
+#include "route/route_window.h"
 #include "shell/application.h"
 #include "timetrials/time_trials.h"
 #include "track/track.h"
@@ -20,6 +21,7 @@ void RegisterCalculators(Application& app) {
     app.registerCalculator<licence::LicencePoints, licence::LicencePointsValues>(
         licence::LicencePoints::kName);
     app.registerCalculator<gears::GearTable, gears::GearTableValues>(gears::GearTable::kName);
+    app.registerCalculator<route::Route, route::RouteValues>(route::Route::kName);
 }
 
 }  // namespace velomark

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -21,6 +22,8 @@ constexpr std::size_t kMostTicks = 40;
 
 const QColor kGridLine(226, 226, 226);
 const QColor kLaneLine(190, 190, 190);
+// Below a line, each lane takes this many text lines' height.
+constexpr double kLaneLinesUnderALine = 2.5;
 
 // The axis's range as drawn: one that holds no span (or no number) is widened around its value,
 // so a single gear still stands on an axis.
@@ -91,6 +94,10 @@ ChartScale ChartView::scale() const {
     double names = 0;
     for (const ChartLane& lane : data_.lanes)
         names = std::max(names, metrics.horizontalAdvance(Text(lane.name)));
+    if (hasLine()) {
+        for (double level : {data_.line.low, data_.line.high})
+            names = std::max(names, metrics.horizontalAdvance(LevelLabel(level)));
+    }
     const double left = kPadding + names + kNameGap;
     // Room for half the last tick's label past the axis's end.
     const double right = std::max(left + 1, width() - kPadding - metrics.horizontalAdvance("000"));
@@ -105,11 +112,25 @@ double ChartView::axisY() const {
 
 double ChartView::laneHeight() const {
     if (data_.lanes.empty()) return 0;
+    if (hasLine()) return QFontMetricsF(font()).height() * kLaneLinesUnderALine;
     return std::max(1.0, (axisY() - 2 * kPadding) / static_cast<double>(data_.lanes.size()));
 }
 
+double ChartView::lanesTop() const {
+    if (!hasLine()) return kPadding;
+    return std::max(2 * kPadding, axisY() - laneHeight() * static_cast<double>(data_.lanes.size()));
+}
+
 double ChartView::laneMiddle(int lane) const {
-    return kPadding + laneHeight() * (lane + 0.5);
+    return lanesTop() + laneHeight() * (lane + 0.5);
+}
+
+bool ChartView::hasLine() const {
+    return !data_.line.points.empty();
+}
+
+QString ChartView::LevelLabel(double level) {
+    return QString::number(std::isfinite(level) ? std::round(level) : 0.0, 'f', 0);
 }
 
 double ChartView::markRadius() const {
@@ -121,9 +142,10 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().base());
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (data_.lanes.empty()) return;
+    if (data_.lanes.empty() && !hasLine()) return;
     const ChartScale scale = this->scale();
     paintAxis(painter, scale);
+    if (hasLine()) paintLine(painter, scale);
     paintLanes(painter, scale);
 }
 
@@ -149,6 +171,41 @@ void ChartView::paintAxis(QPainter& painter, const ChartScale& scale) const {
     const QRectF title(scale.left, axis + kTickLength + metrics.height(), scale.right - scale.left,
                        metrics.height());
     painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop, Text(data_.axisTitle));
+}
+
+// The line over the room above the lanes, its level scale's ends labelled at the left and its
+// title in the top corner.
+void ChartView::paintLine(QPainter& painter, const ChartScale& scale) const {
+    const ChartLine& line = data_.line;
+    const double top = 2 * kPadding;
+    const double bottom = lanesTop() - kPadding;
+    const bool levels = std::isfinite(line.low) && std::isfinite(line.high) && line.high > line.low;
+    const auto y = [&](double level) {
+        return levels ? bottom - (level - line.low) / (line.high - line.low) * (bottom - top)
+                      : (top + bottom) / 2;
+    };
+    const QColor ink = palette().color(QPalette::Text);
+    const QFontMetricsF metrics(font());
+    painter.setPen(ink);
+    for (double level : {line.low, line.high}) {
+        painter.drawText(QRectF(kPadding, y(level) - metrics.height() / 2,
+                                scale.left - kNameGap - kPadding, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, LevelLabel(level));
+    }
+    painter.drawText(
+        QRectF(scale.left + kPadding, kPadding, scale.right - scale.left, metrics.height()),
+        Qt::AlignLeft | Qt::AlignTop, Text(line.title));
+    QPolygonF shape;
+    for (const ChartPoint& point : line.points) {
+        if (!std::isfinite(point.value) || !std::isfinite(point.level)) continue;
+        shape << QPointF(scale.x(std::clamp(point.value, scale.low, scale.high)),
+                         y(std::clamp(point.level, line.low, line.high)));
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(kMarkOutline), 1.5));
+    painter.drawPolyline(shape);
+    painter.restore();
 }
 
 void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
@@ -179,7 +236,10 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
             // Labels take turns above and below the lane, so neighbours' labels rarely meet.
             const bool above = j % 2 == 0;
             const double top = above ? middle - radius - 1 - labelHeight : middle + radius + 1;
-            painter.drawText(QRectF(x - 20, top, 40, labelHeight),
+            // As wide as its label, so a checkpoint's name shows whole.
+            const double half = std::max(
+                20.0, QFontMetricsF(labelFont).horizontalAdvance(Text(mark.label)) / 2 + 2);
+            painter.drawText(QRectF(x - half, top, 2 * half, labelHeight),
                              Qt::AlignHCenter | (above ? Qt::AlignBottom : Qt::AlignTop),
                              Text(mark.label));
         }

@@ -28,8 +28,9 @@ std::vector<double> TickValues(double low, double high, double step);
 // A tick's value as its label shows it, with as many decimals as the step needs.
 QString TickLabel(double value, double step);
 
-// Paints a chart: its lanes top to bottom, each with its name at the left and its marks as dots
-// at their values, each dot labelled; below them the value axis with round ticks and its title.
+// Paints a chart: its line, if any, then its lanes top to bottom, each with its name at the left
+// and its marks as dots at their values, each dot labelled; below them the value axis with round
+// ticks and its title.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -62,8 +63,13 @@ class ChartView : public QWidget {
 
   private:
     double laneHeight() const;
+    // Where the lanes begin: below the line when there is one.
+    double lanesTop() const;
+    bool hasLine() const;
+    static QString LevelLabel(double level);
     double axisY() const;
     void paintAxis(QPainter& painter, const ChartScale& scale) const;
+    void paintLine(QPainter& painter, const ChartScale& scale) const;
     void paintLanes(QPainter& painter, const ChartScale& scale) const;
 
     ChartData data_;

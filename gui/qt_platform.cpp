@@ -19,6 +19,7 @@
 #include "gui/page_printing.h"
 #include "gui/window_printing.h"
 #include "shell/application.h"
+#include "shell/file_reading.h"
 #include "shell/printed_page.h"
 #include "velomark/version.h"
 
@@ -160,6 +161,18 @@ SaveOutcome QtPlatform::saveFileAs(const Form& window, const std::string& sugges
                                                       QString::fromStdString(filter));
     if (path.isEmpty()) return SaveOutcome::Cancelled;
     return SaveBytes(path, bytes);
+}
+
+FileContents QtPlatform::readFile(const std::string& path, std::size_t largest) {
+    return ReadFileBytes(path, largest);
+}
+
+std::optional<std::string> QtPlatform::chooseFileToOpen(const Form& window,
+                                                        const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(widgetOf(window), "Open", QString(),
+                                                      QString::fromStdString(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
 }
 
 void QtPlatform::showGuide(const std::string& section) {

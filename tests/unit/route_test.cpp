@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "route/gpx_reader.h"
 #include "route/route_measures.h"
 #include "route/schedule.h"
+#include "route/schedule_page.h"
 #include "shell/field_rules.h"
 
 namespace velomark::route {
@@ -136,6 +138,25 @@ TEST(Schedule, ArrivalTimes) {
     EXPECT_EQ(ReadTimeOfDay("24:00"), std::nullopt);
     EXPECT_EQ(ReadLaps("51"), std::nullopt);
     EXPECT_EQ(ReadSpeed("0"), std::nullopt);
+}
+
+TEST(SchedulePage, GoesOnOverASecondSheetPast40Rows) {
+    GridTable table;
+    table.corner = "Point";
+    table.columnHeaders = {"Distance"};
+    for (int row = 0; row < 41; ++row) {
+        table.rowHeaders.push_back(std::to_string(row));
+        GridCell cell;
+        cell.text = std::to_string(row);
+        table.cells.push_back({cell});
+    }
+    const PrintedPage page = SchedulePage("Circuit", "Distance 10.00 km", table, {});
+    EXPECT_EQ(page.sheets(), 2);
+    EXPECT_EQ(page.texts.front().text, "Circuit");
+    // The second sheet is headed again and holds the last row.
+    EXPECT_EQ(std::count_if(page.texts.begin(), page.texts.end(),
+                            [](const PrintedText& t) { return t.page == 1; }),
+              2 + 2);
 }
 
 }  // namespace
