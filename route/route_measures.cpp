@@ -19,13 +19,20 @@ double Radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
 
-double HaversineMetres(double latitude1, double longitude1, double latitude2, double longitude2) {
-    const double dLat = Radians(latitude2 - latitude1);
-    const double dLon = Radians(longitude2 - longitude1);
-    const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(Radians(latitude1)) * std::cos(Radians(latitude2)) *
-                         std::sin(dLon / 2) * std::sin(dLon / 2);
-    return 2 * kMeanEarthRadius * std::asin(std::sqrt(std::clamp(a, 0.0, 1.0)));
+// The straight line between two directions as an angle at the centre, in metres on the sphere.
+double SphereMetres(double chord) {
+    return 2 * kMeanEarthRadius * std::asin(std::clamp(chord / 2, 0.0, 1.0));
+}
+
+double ChordOf(double metres) {
+    return 2 * std::sin(std::min(metres / (2 * kMeanEarthRadius), std::numbers::pi / 2));
+}
+
+double SquaredChord(const Direction& a, const Direction& b) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    const double dz = a.z - b.z;
+    return dx * dx + dy * dy + dz * dz;
 }
 
 }  // namespace
@@ -69,19 +76,35 @@ ClimbAndDescent ClimbOf(std::span<const RoutePoint> points) {
     return total;
 }
 
-Placement NearestPoint(std::span<const RoutePoint> points, double latitude, double longitude) {
-    if (points.empty()) return {};
-    std::vector<double> rough(points.size());
-    double nearest = 0;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        rough[i] = HaversineMetres(latitude, longitude, points[i].latitude, points[i].longitude);
-        nearest = i == 0 ? rough[i] : std::min(nearest, rough[i]);
-    }
+Direction DirectionOf(double latitude, double longitude) {
+    const double phi = Radians(latitude);
+    const double lambda = Radians(longitude);
+    return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+}
+
+std::vector<Direction> DirectionsOf(std::span<const RoutePoint> points) {
+    std::vector<Direction> directions;
+    directions.reserve(points.size());
+    for (const RoutePoint& point : points)
+        directions.push_back(DirectionOf(point.latitude, point.longitude));
+    return directions;
+}
+
+Placement NearestPoint(std::span<const RoutePoint> points, std::span<const Direction> directions,
+                       double latitude, double longitude) {
+    if (points.empty() || directions.size() != points.size()) return {};
+    const Direction target = DirectionOf(latitude, longitude);
+    double nearest = SquaredChord(target, directions[0]);
+    for (const Direction& direction : directions)
+        nearest = std::min(nearest, SquaredChord(target, direction));
     // Every point that could be the nearest on the ellipsoid, measured there.
-    const double reach = nearest * (1 + kSphereError) / (1 - kSphereError) + 1;
+    const double reach =
+        SphereMetres(std::sqrt(nearest)) * (1 + kSphereError) / (1 - kSphereError) + 1;
+    const double reachChord = ChordOf(reach);
+    const double reachSquared = reachChord * reachChord;
     Placement best{0, -1};
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (rough[i] > reach) continue;
+        if (SquaredChord(target, directions[i]) > reachSquared) continue;
         const double metres =
             GeodesicMetres(latitude, longitude, points[i].latitude, points[i].longitude);
         if (best.metres < 0 || metres < best.metres) best = {i, metres};

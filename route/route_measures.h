@@ -34,13 +34,24 @@ struct ClimbAndDescent {
 // an elevation are passed over.
 ClimbAndDescent ClimbOf(std::span<const RoutePoint> points);
 
+// A point's direction from the earth's centre on a unit sphere: the straight line between two of
+// them orders points by distance as the curved one does, without a sine per comparison.
+struct Direction {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+Direction DirectionOf(double latitude, double longitude);
+std::vector<Direction> DirectionsOf(std::span<const RoutePoint> points);
+
 // Where a waypoint lies on the route: the point nearest to it (the first of equals) and how far
-// from it, in metres.
+// from it, in metres. The directions are the points'.
 struct Placement {
     std::size_t point = 0;
     double metres = 0;
 };
-Placement NearestPoint(std::span<const RoutePoint> points, double latitude, double longitude);
+Placement NearestPoint(std::span<const RoutePoint> points, std::span<const Direction> directions,
+                       double latitude, double longitude);
 
 // The point whose distance along the route is nearest to the distance given (the first of
 // equals); distances ascend.

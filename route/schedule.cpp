@@ -84,8 +84,11 @@ MeasuredRoute MeasureRoute(GpxRoute route) {
     MeasuredRoute measured;
     measured.distances = DistancesAlong(route.points);
     measured.climb = ClimbOf(route.points);
+    const std::vector<Direction> directions =
+        route.waypoints.empty() ? std::vector<Direction>{} : DirectionsOf(route.points);
     for (const Waypoint& waypoint : route.waypoints) {
-        const Placement place = NearestPoint(route.points, waypoint.latitude, waypoint.longitude);
+        const Placement place =
+            NearestPoint(route.points, directions, waypoint.latitude, waypoint.longitude);
         if (place.metres > kFurthestWaypointMetres) {
             measured.leftOut.push_back(waypoint.name);
         } else {
