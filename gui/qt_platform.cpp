@@ -188,11 +188,13 @@ QString AboutText() {
                "<h3>%1</h3>"
                "<p>Version %2</p>"
                "<p>Calculators for racing cyclists: gears, revs and speed; time trials; track and "
-               "road race planning; racing-licence points; gear tables.</p>"
+               "road race planning; racing-licence points; gear tables; race schedules from GPX "
+               "routes.</p>"
                "<p>Free software under the GNU General Public License, version 3 or later "
                "(GPL-3.0-or-later): you may share and change it under its terms. It comes with "
                "no warranty, to the extent permitted by law.</p>"
-               "<p>Runs on Qt %3.</p>")
+               "<p>Runs on Qt %3; reads GPX routes with pugixml and measures them with "
+               "GeographicLib.</p>")
         .arg(kApplicationTitle, kVersionText, qt);
 }
 

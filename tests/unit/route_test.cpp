@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "route/schedule.h"
 #include "route/schedule_page.h"
 #include "shell/field_rules.h"
+#include "shell/file_reading.h"
 
 namespace velomark::route {
 namespace {
@@ -138,6 +141,17 @@ TEST(Schedule, ArrivalTimes) {
     EXPECT_EQ(ReadTimeOfDay("24:00"), std::nullopt);
     EXPECT_EQ(ReadLaps("51"), std::nullopt);
     EXPECT_EQ(ReadSpeed("0"), std::nullopt);
+}
+
+TEST(RouteFile, OnlyAPlainFileWithinTheLimitIsRead) {
+    const auto path = std::filesystem::temp_directory_path() / "velomark-route-test.gpx";
+    { std::ofstream{path} << "<gpx/>"; }
+    EXPECT_EQ(ReadFileBytes(path.string(), 6).bytes, "<gpx/>");
+    EXPECT_EQ(ReadFileBytes(path.string(), 5).outcome, ReadOutcome::TooLarge);
+    std::filesystem::remove(path);
+    EXPECT_EQ(ReadFileBytes(path.string(), 6).outcome, ReadOutcome::Unreadable);
+    EXPECT_EQ(ReadFileBytes(path.parent_path().string(), 6).outcome, ReadOutcome::Unreadable);
+    EXPECT_EQ(ReadFileBytes("/dev/zero", 6).outcome, ReadOutcome::Unreadable);
 }
 
 TEST(SchedulePage, GoesOnOverASecondSheetPast40Rows) {
