@@ -26,7 +26,7 @@ void Require(bool holds, const char* what) {
 void CheckRoute(GpxRoute route) {
     Require(!route.points.empty(), "a route without points");
     Require(!route.name.empty(), "a route without a name");
-    const MeasuredRoute measured = MeasureRoute(std::move(route));
+    const MeasuredRoute measured = MeasureRoute(std::move(route), 50);
     double last = 0;
     for (double along : measured.distances) {
         Require(std::isfinite(along) && along >= last, "distances that do not add up");

@@ -160,7 +160,7 @@ void Route::LoadRoute(const std::string& path) {
         return;
     }
     const bool hasWaypoints = !read.route.waypoints.empty();
-    route_ = MeasureRoute(std::move(read.route));
+    route_ = MeasureRoute(std::move(read.route), kMostCheckpoints);
     toldOfCut_ = false;
     cboCheckpoints.assignQuietly(std::string(kCheckpointNames[hasWaypoints ? 0 : 2]));
     ShowSchedule();

@@ -80,12 +80,16 @@ std::optional<CheckpointRule> CheckpointRuleNamed(std::string_view name) {
     return static_cast<CheckpointRule>(*index);
 }
 
-MeasuredRoute MeasureRoute(GpxRoute route) {
+MeasuredRoute MeasureRoute(GpxRoute route, std::size_t mostWaypoints) {
     MeasuredRoute measured;
     measured.distances = DistancesAlong(route.points);
     measured.climb = ClimbOf(route.points);
     const std::vector<Direction> directions =
         route.waypoints.empty() ? std::vector<Direction>{} : DirectionsOf(route.points);
+    if (route.waypoints.size() > mostWaypoints) {
+        route.waypoints.resize(mostWaypoints);
+        measured.waypointsDropped = true;
+    }
     for (const Waypoint& waypoint : route.waypoints) {
         const Placement place =
             NearestPoint(route.points, directions, waypoint.latitude, waypoint.longitude);
@@ -104,7 +108,7 @@ MeasuredRoute MeasureRoute(GpxRoute route) {
 
 std::vector<Checkpoint> Checkpoints(const MeasuredRoute& measured, CheckpointRule rule,
                                     DistanceUnit unit, int laps, std::size_t most, bool& cut) {
-    cut = false;
+    cut = rule == CheckpointRule::Waypoints && measured.waypointsDropped;
     const double lap = measured.length();
     const double whole = lap * laps;
     const std::size_t last = measured.distances.empty() ? 0 : measured.distances.size() - 1;
@@ -159,8 +163,10 @@ std::optional<std::int16_t> ReadLaps(std::string_view text) {
 }
 
 std::optional<double> ReadSpeed(std::string_view text) {
-    // A "," would be a decimal comma here, never thousands.
-    if (text.find(',') != std::string_view::npos) return std::nullopt;
+    // Digits and a point only: the text heads its column, where "4e1 km/h" or "40,5 km/h"
+    // would read as nonsense.
+    text = WithoutBlanks(text);
+    if (text.find_first_not_of("0123456789.") != std::string_view::npos) return std::nullopt;
     const std::optional<double> speed = StrictNumber(text);
     if (!speed || !(*speed > 0) || *speed > kFastestSpeed) return std::nullopt;
     return speed;

@@ -46,9 +46,13 @@ struct MeasuredRoute {
     };
     std::vector<Placed> waypoints;     // on the route, in order of distance
     std::vector<std::string> leftOut;  // the names of those off it
+    // Waypoints past the most a schedule shows were not placed at all.
+    bool waypointsDropped = false;
     double length() const { return distances.empty() ? 0 : distances.back(); }
 };
-MeasuredRoute MeasureRoute(GpxRoute route);
+// At most `mostWaypoints` of the file's waypoints are placed, in the file's order: each is
+// sought among all the points.
+MeasuredRoute MeasureRoute(GpxRoute route, std::size_t mostWaypoints);
 
 // One row of the schedule.
 struct Checkpoint {
@@ -64,7 +68,8 @@ std::vector<Checkpoint> Checkpoints(const MeasuredRoute& measured, CheckpointRul
 // The whole laps a route may be ridden.
 inline constexpr int kMostLaps = 50;
 std::optional<std::int16_t> ReadLaps(std::string_view text);
-// A speed above 0 and up to 100 in the unit per hour; nothing for any other text.
+// A speed above 0 and up to 100 in the unit per hour, in digits with a point; nothing for any
+// other text.
 inline constexpr double kFastestSpeed = 100;
 std::optional<double> ReadSpeed(std::string_view text);
 // A time of day as hh:mm (24 h), in minutes past midnight; nothing for any other text.

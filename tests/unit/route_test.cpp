@@ -114,7 +114,7 @@ TEST(Schedule, PlacesWaypointsOnEveryLapWithTimesFromTheStart) {
                                                 R"(</wpt><wpt lat="0.002" lon="0.06"/>)"),
                               "f");
     ASSERT_EQ(read.fault, GpxFault::None);
-    const MeasuredRoute measured = MeasureRoute(std::move(read.route));
+    const MeasuredRoute measured = MeasureRoute(std::move(read.route), 1000);
     ASSERT_EQ(measured.waypoints.size(), 1u);
     EXPECT_EQ(measured.leftOut, std::vector<std::string>{"Waypoint 2"});
     bool cut = false;
