@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "route/route_window.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,6 +21,8 @@ namespace {
 constexpr std::size_t kLargestFile = 50u * 1024 * 1024;
 // Rows between Start and Finish: a schedule longer than this is no longer a schedule.
 constexpr std::size_t kMostCheckpoints = 1000;
+// Waypoints a message names before it counts the rest.
+constexpr std::size_t kMostNamed = 10;
 // Points of a lap the profile draws; each stretch keeps its summit and its lowest point.
 constexpr std::size_t kProfilePoints = 1000;
 
@@ -165,9 +168,13 @@ void Route::LoadRoute(const std::string& path) {
     cboCheckpoints.assignQuietly(std::string(kCheckpointNames[hasWaypoints ? 0 : 2]));
     ShowSchedule();
     if (!route_->leftOut.empty()) {
+        // A box the rider can read: the first few names, and how many more.
+        const std::size_t named = std::min(route_->leftOut.size(), kMostNamed);
         std::string names;
-        for (const std::string& name : route_->leftOut)
-            names += (names.empty() ? "" : ", ") + name;
+        for (std::size_t i = 0; i < named; ++i)
+            names += (i == 0 ? "" : ", ") + route_->leftOut[i];
+        if (route_->leftOut.size() > named)
+            names += " and " + std::to_string(route_->leftOut.size() - named) + " more";
         ShowMessage(messages::Filled(messages::kWaypointsOffRoute, names));
     }
 }
