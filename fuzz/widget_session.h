@@ -91,6 +91,7 @@ class WidgetSession {
     bool stillShown(const Form& window) { return loaded(window.name()) == &window; }
 
     void reopenHome(ActionInput& input);
+    void answerNextFileDialog();
     // Opens from the main menu every calculator window that is not open.
     void openEveryWindow();
     void act(ActionInput& input);
@@ -133,6 +134,7 @@ class WidgetSession {
     ActionTrace trace_;
     std::string actingWindow_;
     std::size_t messagesSeen_ = 0;
+    std::size_t opensAnswered_ = 0;
     // The driver goes first, and with it every widget that reports to the watches.
     std::unique_ptr<script::WidgetDriver> driver_;
 };
