@@ -12,7 +12,6 @@ namespace velomark::route {
 
 namespace {
 
-constexpr double kMetresPerMile = 1609.344;
 constexpr int kMinutesPerDay = 24 * kMinutesPerHour;
 // Past this many minutes (about 11,000 years) a riding time is not worth showing.
 constexpr double kLongestMinutes = 6e9;
@@ -63,7 +62,7 @@ std::optional<DistanceUnit> UnitNamed(std::string_view name) {
 }
 
 double MetresPer(DistanceUnit unit) {
-    return unit == DistanceUnit::Miles ? kMetresPerMile : kMetresPerKilometre;
+    return unit == DistanceUnit::Miles ? kMetresPerStatuteMile : kMetresPerKilometre;
 }
 
 std::string_view UnitSymbol(DistanceUnit unit) {
