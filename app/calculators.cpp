@@ -4,6 +4,7 @@
 #include "gears/gear_chart.h"
 #include "gears/gear_table.h"
 #include "licence/licence_points.h"
+#include "power/power_and_pace.h"
 #include "road/road.h"
 #include "shell/application.h"
 #include "timetrials/time_trials.h"
@@ -20,6 +21,8 @@ void RegisterCalculators(Application& app) {
     app.registerCalculator<licence::LicencePoints, licence::LicencePointsValues>(
         licence::LicencePoints::kName);
     app.registerCalculator<gears::GearTable, gears::GearTableValues>(gears::GearTable::kName);
+    app.registerCalculator<power::PowerAndPace, power::PowerAndPaceValues>(
+        power::PowerAndPace::kName);
 }
 
 }  // namespace velomark

@@ -61,11 +61,12 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.5 && w <= 4) }' ||
 # "&Time Trials" and "Gear &Table" share their access key: Alt+T moves the focus between the two
 # buttons and Space then clicks the one it is on, so those two may take a second try.
 declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
-                [frmGearTable]=t)
+                [frmGearTable]=t [frmPower]=p)
 declare -A shared=([t]=1)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
-                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$')
+                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$'
+                  [frmPower]='^Power and Pace$')
 for window in "$@"; do
     letter=${key[$window]}
     opened=

@@ -176,13 +176,14 @@ TEST_F(GearTableResults, TheStemCardFitsNinetyBySixtyMillimetresAtTheTopLeft) {
     EXPECT_EQ(page.lines.size(), 4u + 2u + 6u * 4u);
 }
 
-TEST(GearTableMenu, TheGearTableButtonComesLastInTheMainMenusTabOrder) {
+TEST(GearTableMenu, TheGearTableButtonComesAfterExitInTheMainMenusTabOrder) {
     harness::Program program(RegisterCalculators);
     program.start();
     const auto& order = program.mainMenu().tabOrder();
-    ASSERT_GE(order.size(), 2u);
-    EXPECT_EQ(order[order.size() - 2]->name(), "cmdExit");
-    EXPECT_EQ(order.back()->name(), "cmdGearTable");
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order[order.size() - 3]->name(), "cmdExit");
+    EXPECT_EQ(order[order.size() - 2]->name(), "cmdGearTable");
+    EXPECT_EQ(order.back()->name(), "cmdPower");
     Form& window = program.open(GearTable::kName);
     EXPECT_EQ(window.focused(), window.find("txtChainrings"));
 }
