@@ -6,7 +6,7 @@
 #include "fuzz/action_input.h"
 #include "fuzz/window_fuzzer.h"
 #include "power/power_and_pace.h"
-#include "power/power_messages.h"
+#include "power/power_and_pace_messages.h"
 #include "power/rider_store.h"
 #include "shell/recording_platform.h"
 

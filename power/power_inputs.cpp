@@ -8,7 +8,7 @@
 
 #include "power/input_rules.h"
 #include "power/power_and_pace.h"
-#include "power/power_messages.h"
+#include "power/power_and_pace_messages.h"
 #include "power/presets.h"
 #include "power/time_text.h"
 #include "shell/field_rules.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "power/power_and_pace.h"
-#include "power/power_messages.h"
+#include "power/power_and_pace_messages.h"
 #include "power/time_text.h"
 #include "shell/field_rules.h"
 #include "shell/units.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "power/power_and_pace.h"
-#include "power/power_messages.h"
+#include "power/power_and_pace_messages.h"
 #include "shell/application.h"
 
 namespace velomark::power {

@@ -5,7 +5,7 @@
 
 #include "app/calculators.h"
 #include "power/power_and_pace.h"
-#include "power/power_messages.h"
+#include "power/power_and_pace_messages.h"
 #include "power/rider_store.h"
 #include "shell/recording_platform.h"
 #include "tools/harness/program.h"
