@@ -8,7 +8,7 @@
 #include "gears/gear_table.h"
 #include "gears/gear_table_messages.h"
 #include "gears/saved_setups.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace {
 
