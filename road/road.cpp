@@ -12,6 +12,7 @@
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
 #include "shell/units.h"
+#include "shell/venue_directory.h"
 
 namespace velomark::road {
 
@@ -35,10 +36,7 @@ Road::Road(Application& app, RoadValues& values)
          {&txtEndHours, &txtEndMins, &txtEndSecs, &txtIntHours, &txtIntMins, &txtIntSecs}) {
         result->setLocked(true);
     }
-    std::vector<std::string> names;
-    for (const Circuit& circuit : CircuitDirectory())
-        names.emplace_back(circuit.name);
-    cboCircuitName.setItems(std::move(names));
+    cboCircuitName.setItems(VenueNames(CircuitDirectory()));
 
     txtSchedDist.onLostFocus([this] { ScheduleInputChanged(); });
     txtTargSpeed.onLostFocus([this] { ScheduleInputChanged(); });
@@ -147,18 +145,18 @@ void Road::ClearScheduleGroup() {
 }
 
 void Road::LookUpCircuit() {
-    for (const Circuit& circuit : CircuitDirectory()) {
-        if (circuit.name != cboCircuitName.text()) continue;
-        txtCircuitSize.setText(std::string(circuit.length));
-        lblCircuitDetails.setCaption(std::string(circuit.technical));
-        lblAddress.setCaption(std::string(circuit.address));
-        lblContact.setCaption(std::string(circuit.contact));
-        lblTel.setCaption(std::string(circuit.telephone));
+    const Circuit* circuit = FindVenue(CircuitDirectory(), cboCircuitName.text());
+    if (!circuit) {
+        for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
+            caption->setCaption({});
+        }
         return;
     }
-    for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
-        caption->setCaption({});
-    }
+    txtCircuitSize.setText(std::string(circuit->length));
+    lblCircuitDetails.setCaption(std::string(circuit->technical));
+    lblAddress.setCaption(std::string(circuit->address));
+    lblContact.setCaption(std::string(circuit->contact));
+    lblTel.setCaption(std::string(circuit->telephone));
 }
 
 void Road::RelateCircuitLaps() {

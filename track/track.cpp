@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/venue_directory.h"
 #include "track/track_directory.h"
 
 namespace velomark::track {
@@ -68,19 +69,19 @@ Track::Track(Application& app, TrackValues& values)
 }
 
 void Track::LookUpTrack() {
-    for (const TrackEntry& track : TrackDirectory()) {
-        if (track.name != cboTrackName.text()) continue;
-        txtTrackSize.setText(std::string(track.size));
-        lblTrackSurface.setCaption(std::string(track.surface));
-        lblAddress.setCaption(std::string(track.address));
-        lblContact.setCaption(std::string(track.contact));
-        lblTel.setCaption(std::string(track.telephone));
+    const TrackEntry* track = FindVenue(TrackDirectory(), cboTrackName.text());
+    if (!track) {
+        // An unknown name keeps the size already shown, which may have been typed by hand.
+        for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
+            caption->setCaption({});
+        }
         return;
     }
-    // An unknown name keeps the size already shown, which may have been typed by hand.
-    for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
-        caption->setCaption({});
-    }
+    txtTrackSize.setText(std::string(track->size));
+    lblTrackSurface.setCaption(std::string(track->surface));
+    lblAddress.setCaption(std::string(track->address));
+    lblContact.setCaption(std::string(track->contact));
+    lblTel.setCaption(std::string(track->telephone));
 }
 
 void Track::ClearTrackWindow() {
