@@ -32,7 +32,7 @@ struct GearTableValues {
 // rollout limit, saved bikes, and the table copied, saved or printed as a stem card.
 class GearTable : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmGearTable";
+    static constexpr const char* kName = windows::kGearTable;
 
     GearTable(Application& app, GearTableValues& values);
 
