@@ -126,10 +126,6 @@ void FormView::controlChanged(const Control& control) {
     push(control);
 }
 
-void FormView::captionChanged() {
-    if (form_ && window_) window_->setWindowTitle(Text(form_->caption()));
-}
-
 void FormView::push(const Control& control) {
     if (QObject* object = widgetOf(control))
         AdapterFor(control.kind()).push(*this, control, *object);

@@ -47,9 +47,6 @@ class QtPlatform : public Platform {
     void showGuide(const std::string& section) override;
     void showAbout() override;
 
-    // The guide's window, once it has been asked for.
-    GuideWindow* guideWindow() const { return guide_.get(); }
-
   private:
     QWidget* widgetOf(const Form& window) const;
     QPrinter& printer();
