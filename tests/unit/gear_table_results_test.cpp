@@ -214,6 +214,9 @@ TEST(GearFigures, TheComparedBikesGearsAreLanesUnderTheFirstBikes) {
     const ChartBike compared{&second, "Race"};
     const ChartData chart = ChartOf(GearUnit::GearInches, {&first, "Sportive"}, &compared);
     ASSERT_EQ(chart.lanes.size(), 4u);
+    // The legend says what the rings and the warning colour mean.
+    EXPECT_EQ(chart.closeMeaning, "Near-duplicate");
+    EXPECT_EQ(chart.flaggedMeaning, "Over the rollout limit");
     const std::vector<std::string> names{"Sportive 50", "Sportive 34", "Race 53", "Race 39"};
     for (std::size_t lane = 0; lane < 4; ++lane) {
         EXPECT_EQ(chart.lanes[lane].name, names[lane]);
