@@ -41,6 +41,9 @@ class ChartView : public QWidget {
     static constexpr QRgb kFlaggedOutline = qRgb(176, 32, 32);
     // The ring around a mark nearly the same as one on another lane.
     static constexpr QRgb kCloseRing = qRgb(230, 140, 0);
+    // The marks of a second set of lanes (another bike beside the first).
+    static constexpr QRgb kSecondFill = qRgb(0, 150, 120);
+    static constexpr QRgb kSecondOutline = qRgb(0, 80, 60);
 
     explicit ChartView(QWidget* parent = nullptr);
 
@@ -65,6 +68,8 @@ class ChartView : public QWidget {
     double axisY() const;
     void paintAxis(QPainter& painter, const ChartScale& scale) const;
     void paintLanes(QPainter& painter, const ChartScale& scale) const;
+    void paintLegend(QPainter& painter) const;
+    bool hasLegend() const;
 
     ChartData data_;
 };

@@ -21,6 +21,7 @@ struct ChartMark {
 struct ChartLane {
     std::string name;
     std::vector<ChartMark> marks;
+    bool second = false;  // another set of lanes beside the first: its marks in a second colour
     friend bool operator==(const ChartLane&, const ChartLane&) = default;
 };
 
@@ -31,6 +32,10 @@ struct ChartData {
     double low = 0;
     double high = 0;
     std::vector<ChartLane> lanes;  // top to bottom
+    // What a ringed mark and a mark in the warning colour mean, for the legend; "" for a kind
+    // of mark the chart has no word for.
+    std::string closeMeaning;
+    std::string flaggedMeaning;
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
