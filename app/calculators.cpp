@@ -12,17 +12,41 @@
 
 namespace velomark {
 
+namespace {
+
+template <class Model, class Values>
+void Register(Application& app) {
+    app.registerCalculator<Model, Values>(Model::kName);
+}
+
+// Every calculator window, in the main menu's order, with what it is about as the program's
+// description names it: a window is added here or not at all, so no description leaves it out.
+struct Calculator {
+    const char* subject;
+    void (*add)(Application&);
+};
+constexpr Calculator kCalculators[] = {
+    {"gears, revs and speed", &Register<gears::GearChart, gears::GearChartValues>},
+    {"time trials", &Register<timetrials::TimeTrials, timetrials::TimeTrialsValues>},
+    {"track race planning", &Register<track::Track, track::TrackValues>},
+    {"road race planning", &Register<road::Road, road::RoadValues>},
+    {"racing-licence points", &Register<licence::LicencePoints, licence::LicencePointsValues>},
+    {"gear tables", &Register<gears::GearTable, gears::GearTableValues>},
+    {"power and pace", &Register<power::PowerAndPace, power::PowerAndPaceValues>},
+};
+
+}  // namespace
+
 void RegisterCalculators(Application& app) {
-    app.registerCalculator<gears::GearChart, gears::GearChartValues>(gears::GearChart::kName);
-    app.registerCalculator<timetrials::TimeTrials, timetrials::TimeTrialsValues>(
-        timetrials::TimeTrials::kName);
-    app.registerCalculator<track::Track, track::TrackValues>(track::Track::kName);
-    app.registerCalculator<road::Road, road::RoadValues>(road::Road::kName);
-    app.registerCalculator<licence::LicencePoints, licence::LicencePointsValues>(
-        licence::LicencePoints::kName);
-    app.registerCalculator<gears::GearTable, gears::GearTableValues>(gears::GearTable::kName);
-    app.registerCalculator<power::PowerAndPace, power::PowerAndPaceValues>(
-        power::PowerAndPace::kName);
+    for (const Calculator& calculator : kCalculators)
+        calculator.add(app);
+}
+
+std::string ProgramDescription() {
+    std::string text = "Calculators for racing cyclists: ";
+    for (const Calculator& calculator : kCalculators)
+        text += std::string(&calculator == kCalculators ? "" : "; ") + calculator.subject;
+    return text + ".";
 }
 
 }  // namespace velomark

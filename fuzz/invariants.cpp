@@ -9,7 +9,7 @@
 #include "shell/field_rules.h"
 #include "shell/form.h"
 #include "shell/grid.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::fuzz {
 

@@ -11,7 +11,7 @@
 #include "shell/chart.h"
 #include "shell/field_rules.h"
 #include "shell/grid.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::fuzz {
 namespace {

@@ -13,8 +13,8 @@
 
 #include "fuzz/action_trace.h"
 #include "fuzz/invariants.h"
-#include "shell/recording_platform.h"
 #include "shell/window_names.h"
+#include "tools/harness/recording_platform.h"
 #include "tools/script/widget_driver.h"
 
 class QObject;

@@ -105,9 +105,16 @@ ChartScale ChartView::scale() const {
     return {low, high, left, right};
 }
 
+bool ChartView::hasLegend() const {
+    return !data_.closeMeaning.empty() || !data_.flaggedMeaning.empty();
+}
+
+// Below the axis: a line of tick labels, the axis's title and, when the marks have meanings to
+// tell, a line of legend.
 double ChartView::axisY() const {
     const QFontMetricsF metrics(font());
-    return height() - kPadding - 2 * metrics.height() - kTickLength;
+    const double lines = hasLegend() ? 3 : 2;
+    return height() - kPadding - lines * metrics.height() - kTickLength;
 }
 
 double ChartView::laneHeight() const {
@@ -136,6 +143,38 @@ void ChartView::paintEvent(QPaintEvent*) {
     } else {
         paintLanes(painter, scale);
     }
+    paintLegend(painter);
+}
+
+// Each kind of mark drawn as on the chart, followed by what it means.
+void ChartView::paintLegend(QPainter& painter) const {
+    if (!hasLegend()) return;
+    const QFontMetricsF metrics(font());
+    const double radius = 4;
+    const double middle = height() - kPadding - metrics.height() / 2;
+    double x = kPadding + radius + 3;
+    const auto entry = [&](const std::string& meaning, bool ringed) {
+        if (meaning.empty()) return;
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(x, middle);
+        painter.setPen(QPen(QColor(ringed ? kMarkOutline : kFlaggedOutline), 1));
+        painter.setBrush(QColor(ringed ? kMarkFill : kFlaggedFill));
+        painter.drawEllipse(centre, radius, radius);
+        if (ringed) {
+            painter.setPen(QPen(QColor(kCloseRing), 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, radius + 3, radius + 3);
+        }
+        const QString text = Text(meaning);
+        const double left = x + radius + 6;
+        const double width = metrics.horizontalAdvance(text) + 1;
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRectF(left, middle - metrics.height() / 2, width, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
+        x = left + width + kNameGap + 2 * radius + 3;
+    };
+    entry(data_.closeMeaning, true);
+    entry(data_.flaggedMeaning, false);
 }
 
 void ChartView::paintAxis(QPainter& painter, const ChartScale& scale) const {
@@ -175,7 +214,7 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
         const ChartLane& lane = data_.lanes[i];
         const double middle = laneMiddle(static_cast<int>(i));
         painter.setFont(font());
-        painter.setPen(ink);
+        painter.setPen(lane.second ? QColor(kSecondOutline) : ink);
         painter.drawText(QRectF(kPadding, middle - laneHeight() / 2,
                                 scale.left - kNameGap - kPadding, laneHeight()),
                          Qt::AlignRight | Qt::AlignVCenter, Text(lane.name));
@@ -202,8 +241,11 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
         for (const ChartMark& mark : data_.lanes[i].marks) {
             if (!shown(mark)) continue;
             const QPointF centre(scale.x(mark.value), middle);
-            painter.setPen(QPen(QColor(mark.flagged ? kFlaggedOutline : kMarkOutline), 1));
-            painter.setBrush(QColor(mark.flagged ? kFlaggedFill : kMarkFill));
+            const bool second = data_.lanes[i].second;
+            const QRgb outline = second ? kSecondOutline : kMarkOutline;
+            const QRgb fill = second ? kSecondFill : kMarkFill;
+            painter.setPen(QPen(QColor(mark.flagged ? kFlaggedOutline : outline), 1));
+            painter.setBrush(QColor(mark.flagged ? kFlaggedFill : fill));
             painter.drawEllipse(centre, radius, radius);
             if (mark.close) {
                 painter.setPen(QPen(QColor(kCloseRing), 1.5));

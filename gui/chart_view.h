@@ -42,6 +42,9 @@ class ChartView : public QWidget {
     static constexpr QRgb kFlaggedOutline = qRgb(176, 32, 32);
     // The ring around a mark nearly the same as one on another lane.
     static constexpr QRgb kCloseRing = qRgb(230, 140, 0);
+    // The marks of a second set of lanes (another bike beside the first).
+    static constexpr QRgb kSecondFill = qRgb(0, 150, 120);
+    static constexpr QRgb kSecondOutline = qRgb(0, 80, 60);
 
     explicit ChartView(QWidget* parent = nullptr);
 
@@ -69,6 +72,8 @@ class ChartView : public QWidget {
     // A series: a line against an upright axis of its own, its marked points labelled.
     double seriesY(double value) const;
     void paintSeries(QPainter& painter, const ChartScale& scale) const;
+    void paintLegend(QPainter& painter) const;
+    bool hasLegend() const;
 
     ChartData data_;
 };

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "gui/look.h"
 #include "shell/printed_page.h"
 
 namespace velomark::gui {
@@ -39,7 +40,7 @@ bool PrintLaidOutPage(const PrintedPage& page, QPrinter& printer) {
                          QPointF(dots(line.x2), dots(line.y2)));
     }
     for (const PrintedText& text : page.texts) {
-        QFont font("Arial");
+        QFont font(kFontFamily);
         font.setPointSizeF(text.points);
         font.setBold(text.bold);
         painter.setFont(font);

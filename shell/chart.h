@@ -21,6 +21,7 @@ struct ChartMark {
 struct ChartLane {
     std::string name;
     std::vector<ChartMark> marks;
+    bool second = false;  // another set of lanes beside the first: its marks in a second colour
     friend bool operator==(const ChartLane&, const ChartLane&) = default;
 };
 
@@ -50,6 +51,10 @@ struct ChartData {
     double low = 0;
     double high = 0;
     std::vector<ChartLane> lanes;  // top to bottom
+    // What a ringed mark and a mark in the warning colour mean, for the legend; "" for a kind
+    // of mark the chart has no word for.
+    std::string closeMeaning;
+    std::string flaggedMeaning;
     // Drawn instead of the lanes when it has points.
     ChartSeries series;
     friend bool operator==(const ChartData&, const ChartData&) = default;

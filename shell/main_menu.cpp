@@ -16,8 +16,8 @@ MainMenu::MainMenu(Application& app)
       cmdHcap(*this, "cmdHcap", "&Handicapping"),
       cmdLicencePoints(*this, "cmdLicencePoints", "&Licence Points"),
       cmdExit(*this, "cmdExit", "E&xit"),
-      // Shares its access key with "&Time Trials": Alt+T moves between the two, Space opens.
-      cmdGearTable(*this, "cmdGearTable", "Gear &Table"),
+      // B was the one letter of its caption still free, so every access key opens at once.
+      cmdGearTable(*this, "cmdGearTable", "Gear Ta&ble"),
       cmdPower(*this, "cmdPower", "&Power and Pace"),
       mnuHelpGuide(*this, "mnuHelpGuide", "&User Guide", "F1") {
     // Handicapping is shown but never offered.

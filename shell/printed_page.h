@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velomark {
@@ -19,6 +20,13 @@ struct PrintedText {
     bool bold = false;
     Align align = Align::Left;
 };
+
+// How wide, in millimetres, the page printer may draw the text at that size: never less than it
+// does, so a text given that much room is never cut off.
+double PrintedWidth(std::string_view text, double points);
+// A line of text at that size, with the room the font keeps above and below its letters.
+inline constexpr double kLineSpacing = 1.25;
+double PrintedLineHeight(double points);
 
 // A straight line on a printed page, in millimetres from the printable area's top-left corner.
 struct PrintedLine {

@@ -3,7 +3,8 @@
 
 namespace velomark::windows {
 
-// The calculator windows the main menu opens; app/ registers a model under each name.
+// The calculator windows the main menu opens, each name defined here once: the window classes
+// take theirs from here (kName) and app/ registers each model under it.
 inline constexpr const char* kGearChart = "frmGearChart";
 inline constexpr const char* kTimeTrials = "frmTimeTrials";
 inline constexpr const char* kTrack = "frmTrack";

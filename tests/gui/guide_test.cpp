@@ -169,7 +169,8 @@ TEST(HelpMenu, ComesAfterTheWindowMenuWithAnAccessKeyOfItsOwn) {
 }
 
 TEST(AboutText, NamesTheProgramItsVersionLicenceAndQt) {
-    const QString about = AboutText();
+    const QString about = AboutText("Calculators for racing cyclists: gear tables.");
+    EXPECT_TRUE(about.contains("gear tables"));
     EXPECT_TRUE(about.contains("Velomark (Lite)"));
     EXPECT_TRUE(about.contains(QStringLiteral("Version %1").arg(kVersionText)));
     EXPECT_TRUE(about.contains("GPL-3.0-or-later"));
