@@ -44,7 +44,7 @@ enum class Anchor { None, Time, Speed, Power };
 // position cost, by the road-cycling power model.
 class PowerAndPace : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmPower";
+    static constexpr const char* kName = windows::kPower;
 
     PowerAndPace(Application& app, PowerAndPaceValues& values);
 

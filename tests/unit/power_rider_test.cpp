@@ -7,7 +7,7 @@
 #include "power/power_and_pace.h"
 #include "power/power_and_pace_messages.h"
 #include "power/rider_store.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 #include "tools/harness/program.h"
 
 namespace velomark::power {
