@@ -227,7 +227,11 @@ TEST_F(InvariantsTest, EveryHeaderHasItsCells) {
 }
 
 TEST_F(InvariantsTest, EveryChartValueIsFiniteAndItsTextsSensible) {
-    const ChartData good{"Gear inches", 40, 130, {{"53", {{120.5, "11", true, false}}}}, {}};
+    ChartData good;
+    good.axisTitle = "Gear inches";
+    good.low = 40;
+    good.high = 130;
+    good.lanes = {{"53", {{120.5, "11", true, false}}}};
     window.picLadder.setData(good);
     EXPECT_EQ(invariants.check(window), "");
     const double inf = std::numeric_limits<double>::infinity();
