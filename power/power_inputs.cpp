@@ -34,7 +34,7 @@ constexpr double kPercent = 100;
 }  // namespace
 
 double PowerAndPace::MetresPerUnit() const {
-    return in_.kilometres ? kMetresPerKilometre : kMetresPerMile;
+    return in_.kilometres ? kMetresPerKilometre : kKilometresPerStatuteMile * kMetresPerKilometre;
 }
 
 const char* PowerAndPace::ReadInput(TextField& field) {

@@ -26,7 +26,6 @@ inline constexpr double kPascalsPerHectopascal = 100;
 // The power a person can type, and the most a time may need.
 inline constexpr double kLeastPower = 10;
 inline constexpr double kMostPower = 3000;
-inline constexpr double kMetresPerMile = 1609.344;
 
 // The rider and the machine.
 struct Rider {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "power/time_text.h"
+#include "shell/units.h"
 
 namespace velomark::power {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 // The guide's rider: 70 kg on an 8 kg bike, CdA 0.25, Crr 0.004, 97.6 % drivetrain, at 15 °C
 // and 50 m under 1013 hPa, on 25 miles out and back.
 constexpr Rider kRider{78, 0.25, 0.004, 0.976};
+constexpr double kMetresPerMile = kKilometresPerStatuteMile * kMetresPerKilometre;
 constexpr double kDistance = 25 * kMetresPerMile;
 constexpr double kMph = kMetresPerMile / 3600;
 
