@@ -4,6 +4,7 @@
 #include "gears/gear_chart.h"
 #include "gears/gear_table.h"
 #include "licence/licence_points.h"
+#include "power/power_and_pace.h"
 #include "road/road.h"
 #include "shell/application.h"
 #include "timetrials/time_trials.h"
@@ -31,6 +32,7 @@ constexpr Calculator kCalculators[] = {
     {"road race planning", &Register<road::Road, road::RoadValues>},
     {"racing-licence points", &Register<licence::LicencePoints, licence::LicencePointsValues>},
     {"gear tables", &Register<gears::GearTable, gears::GearTableValues>},
+    {"power and pace", &Register<power::PowerAndPace, power::PowerAndPaceValues>},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -24,11 +25,15 @@ const QColor kLaneLine(190, 190, 190);
 
 // The axis's range as drawn: one that holds no span (or no number) is widened around its value,
 // so a single gear still stands on an axis.
-std::pair<double, double> DrawnRange(const ChartData& data) {
-    const bool finite = std::isfinite(data.low) && std::isfinite(data.high);
-    if (finite && data.high > data.low) return {data.low, data.high};
-    const double middle = std::isfinite(data.low) ? data.low : 0;
+std::pair<double, double> DrawnRange(double low, double high) {
+    const bool finite = std::isfinite(low) && std::isfinite(high);
+    if (finite && high > low) return {low, high};
+    const double middle = std::isfinite(low) ? low : 0;
     return {middle - 1, middle + 1};
+}
+
+bool HasSeries(const ChartData& data) {
+    return !data.series.points.empty();
 }
 
 QFont LabelFont(const QFont& font) {
@@ -91,10 +96,12 @@ ChartScale ChartView::scale() const {
     double names = 0;
     for (const ChartLane& lane : data_.lanes)
         names = std::max(names, metrics.horizontalAdvance(Text(lane.name)));
+    // A series has its upright axis's title and tick labels at the left instead.
+    if (HasSeries(data_)) names = metrics.height() + metrics.horizontalAdvance("0000.0");
     const double left = kPadding + names + kNameGap;
     // Room for half the last tick's label past the axis's end.
     const double right = std::max(left + 1, width() - kPadding - metrics.horizontalAdvance("000"));
-    const auto [low, high] = DrawnRange(data_);
+    const auto [low, high] = DrawnRange(data_.low, data_.high);
     return {low, high, left, right};
 }
 
@@ -128,10 +135,14 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().base());
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (data_.lanes.empty()) return;
+    if (data_.lanes.empty() && !HasSeries(data_)) return;
     const ChartScale scale = this->scale();
     paintAxis(painter, scale);
-    paintLanes(painter, scale);
+    if (HasSeries(data_)) {
+        paintSeries(painter, scale);
+    } else {
+        paintLanes(painter, scale);
+    }
     paintLegend(painter);
 }
 
@@ -242,6 +253,66 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
                 painter.drawEllipse(centre, radius + 3, radius + 3);
             }
         }
+    }
+}
+
+double ChartView::seriesY(double value) const {
+    const auto [low, high] = DrawnRange(data_.series.low, data_.series.high);
+    const double top = kPadding + QFontMetricsF(font()).height() / 2;
+    const double bottom = axisY();
+    return bottom - (value - low) / (high - low) * (bottom - top);
+}
+
+void ChartView::paintSeries(QPainter& painter, const ChartScale& scale) const {
+    const ChartSeries& series = data_.series;
+    const QFontMetricsF metrics(font());
+    const QColor ink = palette().color(QPalette::Text);
+    const auto [low, high] = DrawnRange(series.low, series.high);
+    const double top = seriesY(high);
+    const double bottom = axisY();
+    const int most = std::clamp(static_cast<int>((bottom - top) / (1.5 * metrics.height())), 2,
+                                static_cast<int>(kMostTicks));
+    const double step = RoundStep(low, high, most);
+    const double labelsLeft = kPadding + metrics.height();
+    for (double value : TickValues(low, high, step)) {
+        const double y = seriesY(value);
+        painter.setPen(kGridLine);
+        painter.drawLine(QPointF(scale.left, y), QPointF(scale.right, y));
+        painter.setPen(ink);
+        painter.drawLine(QPointF(scale.left - kTickLength, y), QPointF(scale.left, y));
+        const QRectF box(labelsLeft, y - metrics.height() / 2,
+                         scale.left - kTickLength - 2 - labelsLeft, metrics.height());
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TickLabel(value, step));
+    }
+    painter.drawLine(QPointF(scale.left, top), QPointF(scale.left, bottom));
+    painter.save();
+    painter.translate(kPadding, (top + bottom) / 2);
+    painter.rotate(-90);
+    painter.drawText(QRectF(-(bottom - top) / 2, 0, bottom - top, metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, Text(series.title));
+    painter.restore();
+
+    const auto shown = [](const ChartPoint& point) {
+        return std::isfinite(point.x) && std::isfinite(point.y);
+    };
+    QPolygonF line;
+    for (const ChartPoint& point : series.points) {
+        if (shown(point)) line << QPointF(scale.x(point.x), seriesY(point.y));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(kMarkFill), 1.5));
+    painter.drawPolyline(line);
+    const double radius = 4;
+    for (const ChartPoint& point : series.marked) {
+        if (!shown(point)) continue;
+        const QPointF centre(scale.x(point.x), seriesY(point.y));
+        painter.setPen(QPen(QColor(kMarkOutline), 1));
+        painter.setBrush(QColor(kMarkFill));
+        painter.drawEllipse(centre, radius, radius);
+        painter.setPen(ink);
+        painter.drawText(QRectF(centre.x() + radius + 2, centre.y() - radius - metrics.height(),
+                                scale.right - centre.x(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignBottom, Text(point.label));
     }
 }
 

@@ -30,6 +30,7 @@ QString TickLabel(double value, double step);
 
 // Paints a chart: its lanes top to bottom, each with its name at the left and its marks as dots
 // at their values, each dot labelled; below them the value axis with round ticks and its title.
+// A chart with a series draws it as a line over the value axis instead of the lanes.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -68,6 +69,9 @@ class ChartView : public QWidget {
     double axisY() const;
     void paintAxis(QPainter& painter, const ChartScale& scale) const;
     void paintLanes(QPainter& painter, const ChartScale& scale) const;
+    // A series: a line against an upright axis of its own, its marked points labelled.
+    double seriesY(double value) const;
+    void paintSeries(QPainter& painter, const ChartScale& scale) const;
     void paintLegend(QPainter& painter) const;
     bool hasLegend() const;
 

@@ -25,6 +25,25 @@ struct ChartLane {
     friend bool operator==(const ChartLane&, const ChartLane&) = default;
 };
 
+// A point of a chart that plots one quantity against another, and its label when it is marked.
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    std::string label;
+    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
+};
+
+// A line across the value axis against an upright axis of its own from low to high, with some
+// points marked on it.
+struct ChartSeries {
+    std::string title;
+    double low = 0;
+    double high = 0;
+    std::vector<ChartPoint> points;  // joined in order
+    std::vector<ChartPoint> marked;  // drawn as labelled dots
+    friend bool operator==(const ChartSeries&, const ChartSeries&) = default;
+};
+
 // Lanes of marks over one value axis from low to high, which the front end draws with round
 // tick steps between the two ends.
 struct ChartData {
@@ -36,10 +55,12 @@ struct ChartData {
     // of mark the chart has no word for.
     std::string closeMeaning;
     std::string flaggedMeaning;
+    // Drawn instead of the lanes when it has points.
+    ChartSeries series;
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
-// A read-only chart; with no lanes it is an empty area.
+// A read-only chart; with no lanes and no series it is an empty area.
 class Chart : public Control {
   public:
     Chart(Form& form, std::string name);

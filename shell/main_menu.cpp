@@ -18,6 +18,7 @@ MainMenu::MainMenu(Application& app)
       cmdExit(*this, "cmdExit", "E&xit"),
       // B was the one letter of its caption still free, so every access key opens at once.
       cmdGearTable(*this, "cmdGearTable", "Gear Ta&ble"),
+      cmdPower(*this, "cmdPower", "&Power and Pace"),
       mnuHelpGuide(*this, "mnuHelpGuide", "&User Guide", "F1") {
     // Handicapping is shown but never offered.
     cmdHcap.setEnabled(false);
@@ -27,13 +28,14 @@ MainMenu::MainMenu(Application& app)
     cmdRoad.onClick([this] { OpenCalculator(windows::kRoad); });
     cmdLicencePoints.onClick([this] { OpenCalculator(windows::kLicencePoints); });
     cmdGearTable.onClick([this] { OpenCalculator(windows::kGearTable); });
+    cmdPower.onClick([this] { OpenCalculator(windows::kPower); });
     cmdExit.onClick([this] { this->app().end(); });
     // The guide's first page is the main menu's own.
     mnuHelpGuide.onClick([this] { this->app().platform().showGuide({}); });
-    // The gear table came after the others: its button is last, so the keys a person knows
-    // still lead where they always did.
+    // The gear table and the power window came after the others: their buttons are last, so
+    // the keys a person knows still lead where they always did.
     setTabOrder({&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints,
-                 &cmdExit, &cmdGearTable});
+                 &cmdExit, &cmdGearTable, &cmdPower});
 }
 
 Button* MainMenu::buttonOpening(const std::string& windowName) {
@@ -43,6 +45,7 @@ Button* MainMenu::buttonOpening(const std::string& windowName) {
     if (windowName == windows::kRoad) return &cmdRoad;
     if (windowName == windows::kLicencePoints) return &cmdLicencePoints;
     if (windowName == windows::kGearTable) return &cmdGearTable;
+    if (windowName == windows::kPower) return &cmdPower;
     return nullptr;
 }
 

@@ -11,5 +11,6 @@ inline constexpr const char* kTrack = "frmTrack";
 inline constexpr const char* kRoad = "frmRoad";
 inline constexpr const char* kLicencePoints = "frmLicencePoints";
 inline constexpr const char* kGearTable = "frmGearTable";
+inline constexpr const char* kPower = "frmPower";
 
 }  // namespace velomark::windows

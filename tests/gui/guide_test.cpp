@@ -30,9 +30,9 @@
 namespace velomark::gui {
 namespace {
 
-const std::vector<std::string> kCalculators = {windows::kGearChart,     windows::kTimeTrials,
-                                               windows::kTrack,         windows::kRoad,
-                                               windows::kLicencePoints, windows::kGearTable};
+const std::vector<std::string> kCalculators = {
+    windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower};
 
 // The pictures the section starting at this block shows, up to the next heading of its level
 // or above.
@@ -94,8 +94,8 @@ TEST_F(GuideTest, EveryPictureTheGuideShowsIsBuiltIn) {
             ++pictures;
         }
     }
-    // The main menu and the six calculators.
-    EXPECT_GE(pictures, 7);
+    // The main menu and the seven calculators.
+    EXPECT_GE(pictures, 8);
 }
 
 TEST_F(GuideTest, OpensAtTheSectionAskedForWithItsHeadingInView) {

@@ -60,10 +60,11 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.5 && w <= 4) }' ||
 
 # Every main-menu access key opens its window at once.
 declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
-                [frmGearTable]=b)
+                [frmGearTable]=b [frmPower]=p)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
-                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$')
+                  [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$'
+                  [frmPower]='^Power and Pace$')
 for window in "$@"; do
     letter=${key[$window]}
     opened=

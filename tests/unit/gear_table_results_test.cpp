@@ -238,13 +238,14 @@ TEST(GearFigures, TheComparedBikesGearsAreLanesUnderTheFirstBikes) {
               "Top 119.9 vs 126.6 \u00B7 bottom 69 vs 78.8 \u00B7 6 vs 4 gears, 6 vs 4 distinct");
 }
 
-TEST(GearTableMenu, TheGearTableButtonComesLastInTheMainMenusTabOrder) {
+TEST(GearTableMenu, TheGearTableButtonComesAfterExitInTheMainMenusTabOrder) {
     harness::Program program(RegisterCalculators);
     program.start();
     const auto& order = program.mainMenu().tabOrder();
-    ASSERT_GE(order.size(), 2u);
-    EXPECT_EQ(order[order.size() - 2]->name(), "cmdExit");
-    EXPECT_EQ(order.back()->name(), "cmdGearTable");
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order[order.size() - 3]->name(), "cmdExit");
+    EXPECT_EQ(order[order.size() - 2]->name(), "cmdGearTable");
+    EXPECT_EQ(order.back()->name(), "cmdPower");
     Form& window = program.open(GearTable::kName);
     EXPECT_EQ(window.focused(), window.find("txtChainrings"));
 }
