@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <ostream>
+#include <string>
+
+#include "app/calculators.h"
 
 #include "shell/application.h"
 #include "velomark/version.h"
@@ -14,11 +17,31 @@ namespace velomark {
 
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: velomark [options]\n"
-    "\n"
-    "Calculators for racing cyclists: gears, revs and speed; time trials; track and\n"
-    "road race planning; racing-licence points.\n"
+constexpr std::size_t kHelpWidth = 79;
+
+// The text in lines no wider than the help's, broken between words.
+std::string Wrapped(const std::string& text) {
+    std::string lines;
+    std::size_t lineStart = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const bool first = start == lineStart;
+        if (!first && end - lineStart > kHelpWidth) {
+            lines += '\n';
+            lineStart = start;
+        } else if (!first) {
+            lines += ' ';
+        }
+        lines += text.substr(start, end - start);
+        start = end + 1;
+    }
+    return lines + '\n';
+}
+
+constexpr const char* kUsage = "Usage: velomark [options]\n\n";
+constexpr const char* kOptions =
     "\n"
     "Options:\n"
     "  -h, --help       Show this help and exit.\n"
@@ -90,7 +113,7 @@ CommandLine ReadCommandLine(int argc, char** argv, std::ostream& out, std::ostre
         return commandLine;
     }
     if (parser.isSet(help)) {
-        out << kHelp;
+        out << kUsage << Wrapped(ProgramDescription()) << kOptions;
         commandLine.exitStatus = 0;
         return commandLine;
     }

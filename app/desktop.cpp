@@ -42,6 +42,7 @@ int RunDesktop(int& argc, char** argv, const BeforeStart& beforeStart) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     gui::QtPlatform platform;
+    platform.setDescription(ProgramDescription());
     Application app(platform);
     RegisterCalculators(app);
     gui::FrontEnd frontEnd(app);

@@ -192,5 +192,26 @@ BENCHMARK_CAPTURE(GearTable_ShowTable, GainRatio, "Gain ratio", "3.80", "3.66");
 BENCHMARK_CAPTURE(GearTable_ShowTable, SpeedKph, "Speed (km/h)", "22.2", "21.4");
 BENCHMARK_CAPTURE(GearTable_ShowTable, SpeedMph, "Speed (mph)", "13.8", "13.3");
 
+// One full recompute of the power window: the CdA retyped with the time as the anchor, in a wind
+// on an out-and-back course, solves the speed on both legs for every power tried, the power for
+// the time, the ride's CdA, the still-air and ten-watts times and the chart's thirteen points.
+void Power_Recompute(benchmark::State& state) {
+    BenchWindow w(windows::kPower);
+    w.enter("txtAltitude", "50");
+    w.enter("txtWind", "10");
+    w.enter("txtRideTime", "55:00");
+    w.enter("txtRidePower", "290");
+    w.enter("txtTime", "55:00");
+    w.enter("txtCdA", "0.25");
+    if (!Ready(state, w.check("txtPower", "364"))) return;
+    if (!Ready(state, w.check("txtRideCdA", "0.192"))) return;
+    const std::string a = "0.26", b = "0.25";
+    benchmark::IterationCount step = 0;
+    for (auto _ : state)
+        w.enter("txtCdA", Alternate(step++, a, b));
+    Ready(state, w.check("txtPower", Alternate(step - 1, "377", "364")));
+}
+BENCHMARK(Power_Recompute);
+
 }  // namespace
 }  // namespace velomark::bench

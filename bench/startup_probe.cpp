@@ -4,8 +4,9 @@
 //   frmSplash      the splash shown
 //   frmMainMenu    the splash dismissed at once, the main menu shown
 //   <window name>  from the main menu, that calculator window (frmGearChart, frmTimeTrials,
-//                  frmTrack, frmRoad, frmLicencePoints, frmGearTable) opened and shown
-//   all            the six calculator windows opened one after another and shown
+//                  frmTrack, frmRoad, frmLicencePoints, frmGearTable, frmPower) opened and
+//                  shown
+//   all            the seven calculator windows opened one after another and shown
 // Each window opened from the menu is reported on standard error with the milliseconds from its
 // button's click to its window shown.
 //
@@ -33,9 +34,9 @@ namespace velomark {
 
 namespace {
 
-const char* const kCalculators[] = {windows::kGearChart,     windows::kTimeTrials,
-                                    windows::kTrack,         windows::kRoad,
-                                    windows::kLicencePoints, windows::kGearTable};
+const char* const kCalculators[] = {
+    windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower};
 
 // Walks the start-up one window at a time: each step waits for its window's first paint, and
 // the next step starts once that paint has reached the screen.

@@ -8,7 +8,7 @@
 #include "gears/gear_table.h"
 #include "gears/gear_table_messages.h"
 #include "gears/saved_setups.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ using velomark::SettingsSection;
 using velomark::fuzz::ActionInput;
 using velomark::gears::SavedSetups;
 
-// The lists of fixed choices show a preset's or a unit's name, and the lockout line sprockets per
-// chainring.
-constexpr std::array<const char*, 4> kWordResults = {"cboChainset", "cboCassette", "cboUnits",
-                                                     "lblLockout"};
+// The lists of fixed choices show a preset's, a unit's or a saved bike's name, the lockout line
+// sprockets per chainring and the comparison line two bikes' figures.
+constexpr std::array<const char*, 6> kWordResults = {"cboChainset", "cboCassette", "cboUnits",
+                                                     "cboCompare",  "lblLockout",  "lblCompare"};
 
 // A saved bike comes back as the rider typed it, its name too ("Nan's bike" is a fine name).
 constexpr std::array<const char*, 6> kRestoredInputs = {

@@ -46,7 +46,7 @@ void CheckRoute(GpxRoute route) {
             const auto table = ScheduleTable(measured, rows, unit, speeds, 23 * 60);
             Require(table.rowHeaders.size() == rows.size(), "a row per checkpoint");
             const auto chart = ProfileChart(measured, rows, unit, 100);
-            Require(chart.line.points.size() <= 100, "a profile longer than asked for");
+            Require(chart.series.points.size() <= 100, "a profile longer than asked for");
         }
     }
 }

@@ -9,7 +9,7 @@
 #include "shell/field_rules.h"
 #include "shell/form.h"
 #include "shell/grid.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::fuzz {
 
@@ -164,6 +164,19 @@ std::string Invariants::checkChart(const Chart& chart) const {
                std::to_string(data.high);
     }
     if (!SensibleText(data.axisTitle)) return name + "'s axis is titled " + Quoted(data.axisTitle);
+    const ChartSeries& series = data.series;
+    if (!std::isfinite(series.low) || !std::isfinite(series.high))
+        return name + "'s upright axis runs from " + std::to_string(series.low) + " to " +
+               std::to_string(series.high);
+    if (!SensibleText(series.title))
+        return name + "'s upright axis is titled " + Quoted(series.title);
+    for (const auto* points : {&series.points, &series.marked}) {
+        for (const ChartPoint& point : *points) {
+            if (!std::isfinite(point.x) || !std::isfinite(point.y) || !SensibleText(point.label))
+                return name + " has a point at " + std::to_string(point.x) + ", " +
+                       std::to_string(point.y) + " labelled " + Quoted(point.label);
+        }
+    }
     for (const ChartLane& lane : data.lanes) {
         if (!SensibleText(lane.name)) return name + " has a lane named " + Quoted(lane.name);
         for (const ChartMark& mark : lane.marks) {

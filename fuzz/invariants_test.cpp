@@ -11,7 +11,7 @@
 #include "shell/chart.h"
 #include "shell/field_rules.h"
 #include "shell/grid.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::fuzz {
 namespace {
@@ -227,7 +227,11 @@ TEST_F(InvariantsTest, EveryHeaderHasItsCells) {
 }
 
 TEST_F(InvariantsTest, EveryChartValueIsFiniteAndItsTextsSensible) {
-    const ChartData good{"Gear inches", 40, 130, {{"53", {{120.5, "11", true, false}}}}};
+    ChartData good;
+    good.axisTitle = "Gear inches";
+    good.low = 40;
+    good.high = 130;
+    good.lanes = {{"53", {{120.5, "11", true, false}}}};
     window.picLadder.setData(good);
     EXPECT_EQ(invariants.check(window), "");
     const double inf = std::numeric_limits<double>::infinity();

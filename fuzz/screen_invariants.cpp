@@ -84,9 +84,17 @@ std::string FieldBreach(const TextField& field, QLineEdit& edit, const QWidget& 
     }
     const Colour colour = field.background();
     const QColor model(colour.red, colour.green, colour.blue);
-    const QColor shown = coloured.palette().color(QPalette::Base);
+    const QColor shown = coloured.palette().color(QPalette::Active, QPalette::Base);
     if (shown != model) {
         return "has the background " + ColourText(shown) + ", the model " + ColourText(model);
+    }
+    // Switched off, it looks switched off, as Qt draws any field that is.
+    const QColor off = coloured.palette().color(QPalette::Disabled, QPalette::Base);
+    const QColor anyOff =
+        QApplication::palette(&coloured).color(QPalette::Disabled, QPalette::Base);
+    if (!coloured.isEnabled() && off != anyOff) {
+        return "is switched off with the background " + ColourText(off) + ", not " +
+               ColourText(anyOff);
     }
     return {};
 }

@@ -13,8 +13,8 @@
 
 #include "fuzz/action_trace.h"
 #include "fuzz/invariants.h"
-#include "shell/recording_platform.h"
 #include "shell/window_names.h"
+#include "tools/harness/recording_platform.h"
 #include "tools/script/widget_driver.h"
 
 class QObject;
@@ -27,7 +27,8 @@ class ActionInput;
 // The calculator windows, as the main menu offers them.
 inline constexpr std::array<const char*, 7> kCalculatorWindows = {
     windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
-    windows::kLicencePoints, windows::kGearTable,  windows::kRoute};
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower,
+    windows::kRoute};
 
 // Starts Qt once for the whole process, on the offscreen platform whatever the environment
 // says, so that no desktop, clipboard or settings of the person's are ever reached. The first

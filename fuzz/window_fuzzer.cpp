@@ -12,8 +12,8 @@
 #include "shell/application.h"
 #include "shell/field_rules.h"
 #include "shell/main_menu.h"
-#include "shell/recording_platform.h"
 #include "tools/harness/program.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::fuzz {
 

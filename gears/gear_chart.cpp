@@ -51,14 +51,8 @@ GearChart::GearChart(Application& app, GearChartValues& values)
     // Revs
     txtGearInches2.onLostFocus([this] { SolveRevs(); });
     txtRPM.onLostFocus([this] { SolveRevs(); });
-    txtSpeedMPH.onLostFocus([this] {
-        MphToKph();
-        SolveRevs();
-    });
-    txtSpeedKPH.onLostFocus([this] {
-        KphToMph();
-        SolveRevs();
-    });
+    txtSpeedMPH.onLostFocus([this] { txtSpeedMPH_LostFocus(); });
+    txtSpeedKPH.onLostFocus([this] { txtSpeedKPH_LostFocus(); });
     cmdClear2.onClick([this] { ClearRevs(); });
     mnuClearRevs.onClick([this] { ClearRevs(); });
 

@@ -43,7 +43,7 @@ struct GearChartValues {
 // change of crank length.
 class GearChart : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmGearChart";
+    static constexpr const char* kName = windows::kGearChart;
 
     GearChart(Application& app, GearChartValues& values);
 
@@ -61,6 +61,8 @@ class GearChart : public CalculatorWindow {
     void UseTyreList(bool tyreList);
 
     // Revs
+    void txtSpeedMPH_LostFocus();
+    void txtSpeedKPH_LostFocus();
     void MphToKph();
     void KphToMph();
     void SolveRevs();

@@ -65,11 +65,11 @@ GearTable::GearTable(Application& app, GearTableValues& values)
          {&txtChainrings, static_cast<TextField*>(&cboChainset), &txtSprockets,
           static_cast<TextField*>(&cboCassette), static_cast<TextField*>(&cboWheelsize),
           static_cast<TextField*>(&cboUnits), static_cast<TextField*>(&cboCrank), &txtCadence,
-          &txtRollout, static_cast<TextField*>(&cboSetup)}) {
+          &txtRollout, static_cast<TextField*>(&cboSetup), static_cast<TextField*>(&cboCompare)}) {
         input->setBackground(colours::kInput);
     }
     // The lists of fixed choices are picked from, never typed into.
-    for (ComboBox* fixed : {&cboChainset, &cboCassette, &cboUnits, &cboCrank})
+    for (ComboBox* fixed : {&cboChainset, &cboCassette, &cboUnits, &cboCrank, &cboCompare})
         fixed->setLocked(true);
     cboChainset.setItems(PresetNames(Chainsets()));
     cboCassette.setItems(PresetNames(Cassettes()));
@@ -80,70 +80,142 @@ GearTable::GearTable(Application& app, GearTableValues& values)
     cboUnits.setItems(ItemsOf(kUnitNames));
     cboUnits.setText(std::string(NameOf(GearUnit::GearInches)));
     cboCrank.setItems(ItemsOf(kCrankLengths));
-    ShowUnitControls();
 
-    // The table follows every keystroke, on the last good reading of a field while its text is
-    // bad; what is wrong is said once the rider leaves the field.
-    struct Input {
-        TextField& field;
-        const char* (GearTable::*read)();
-    };
-    for (const Input& input :
-         {Input{txtChainrings, &GearTable::ReadChainrings},
-          Input{txtSprockets, &GearTable::ReadSprockets},
-          Input{cboWheelsize, &GearTable::ReadWheel}, Input{txtCadence, &GearTable::ReadCadence},
-          Input{txtRollout, &GearTable::ReadRollout}}) {
-        const auto read = input.read;
-        input.field.onChange([this, read] {
-            (this->*read)();
-            ShowPresets();
-            ShowTable();
-        });
-        input.field.onLostFocus([this, read] {
-            if (const char* fault = (this->*read)()) ShowMessage(fault);
-        });
-    }
-    cboWheelsize.onClick([this] {
-        ReadWheel();
-        ShowTable();
-    });
-    cboChainset.onClick(
-        [this] { txtChainrings.setText(std::string(TeethOf(Chainsets(), cboChainset.text()))); });
-    cboCassette.onClick(
-        [this] { txtSprockets.setText(std::string(TeethOf(Cassettes(), cboCassette.text()))); });
-    // A pick raises Click, a setup restored by code raises Change: either way once.
-    for (ComboBox* choice : {&cboUnits, &cboCrank}) {
-        const auto chosen = [this] {
-            ReadCrank();
-            ShowUnitControls();
-            ShowTable();
-        };
-        choice->onClick(chosen);
-        choice->onChange(chosen);
-    }
-
-    cboSetup.onClick([this] { RestoreSetup(); });
-    cboSetup.onLostFocus([this] {
-        if (SetupNameFault(SetupName(cboSetup.text())) == NameFault::TooLong) {
-            ShowMessage(messages::kSetupNameTooLong);
-        }
-    });
-    cmdSaveSetup.onClick([this] { SaveSetup(); });
-    cmdDeleteSetup.onClick([this] { DeleteSetup(); });
-
-    mnuWinClear.onClick([this] { ClearGearTable(); });
-    mnuWinCopyTable.onClick([this] { CopyTable(); });
-    mnuWinSaveTable.onClick([this] { SaveTable(); });
-    // The card is what a rider wants on paper, not a picture of the window.
-    mnuWinPrint.onClick([this] { PrintStemCard(); });
+    txtChainrings.onChange([this] { txtChainrings_Change(); });
+    txtChainrings.onLostFocus([this] { txtChainrings_LostFocus(); });
+    cboChainset.onClick([this] { cboChainset_Click(); });
+    txtSprockets.onChange([this] { txtSprockets_Change(); });
+    txtSprockets.onLostFocus([this] { txtSprockets_LostFocus(); });
+    cboCassette.onClick([this] { cboCassette_Click(); });
+    cboWheelsize.onChange([this] { cboWheelsize_Change(); });
+    cboWheelsize.onClick([this] { cboWheelsize_Click(); });
+    cboWheelsize.onLostFocus([this] { cboWheelsize_LostFocus(); });
+    cboUnits.onClick([this] { cboUnits_Click(); });
+    cboUnits.onChange([this] { cboUnits_Click(); });
+    cboCrank.onClick([this] { cboCrank_Click(); });
+    cboCrank.onChange([this] { cboCrank_Click(); });
+    txtCadence.onChange([this] { txtCadence_Change(); });
+    txtCadence.onLostFocus([this] { txtCadence_LostFocus(); });
+    txtRollout.onChange([this] { txtRollout_Change(); });
+    txtRollout.onLostFocus([this] { txtRollout_LostFocus(); });
+    cboSetup.onClick([this] { cboSetup_Click(); });
+    cboSetup.onChange([this] { cboSetup_Change(); });
+    cboSetup.onLostFocus([this] { cboSetup_LostFocus(); });
+    cmdSaveSetup.onClick([this] { cmdSaveSetup_Click(); });
+    cmdDeleteSetup.onClick([this] { cmdDeleteSetup_Click(); });
+    cboCompare.onClick([this] { cboCompare_Click(); });
+    mnuWinClear.onClick([this] { mnuWinClear_Click(); });
+    mnuWinCopyTable.onClick([this] { mnuWinCopyTable_Click(); });
+    mnuWinSaveTable.onClick([this] { mnuWinSaveTable_Click(); });
+    mnuWinPrint.onClick([this] { mnuWinPrint_Click(); });
 
     setTabOrder({&txtChainrings, &cboChainset, &txtSprockets, &cboCassette, &cboWheelsize,
                  &cboUnits, &cboCrank, &txtCadence, &txtRollout, &cboSetup, &cmdSaveSetup,
-                 &cmdDeleteSetup, &cmdExit});
+                 &cmdDeleteSetup, &cboCompare, &cmdExit});
 }
 
+// The table shows what the fields show and nothing typed before the window last closed: the
+// readings start again from the fields, empty or the bike shown last.
 void GearTable::Form_Load() {
+    const bool refused = values_.setupsRefused;
+    values_ = GearTableValues{};
+    values_.setupsRefused = refused;
     LoadSetups();
+    ReadAllInputs();
+    ShowTable();
+}
+
+void GearTable::InputChanged(const char* (GearTable::*read)()) {
+    (this->*read)();
+    ShowPresets();
+    ShowTable();
+}
+
+void GearTable::LeftInput(const char* (GearTable::*read)()) {
+    if (const char* fault = (this->*read)()) ShowMessage(fault);
+}
+
+void GearTable::txtChainrings_Change() {
+    InputChanged(&GearTable::ReadChainrings);
+}
+void GearTable::txtChainrings_LostFocus() {
+    LeftInput(&GearTable::ReadChainrings);
+}
+void GearTable::cboChainset_Click() {
+    txtChainrings.setText(std::string(TeethOf(Chainsets(), cboChainset.text())));
+}
+void GearTable::txtSprockets_Change() {
+    InputChanged(&GearTable::ReadSprockets);
+}
+void GearTable::txtSprockets_LostFocus() {
+    LeftInput(&GearTable::ReadSprockets);
+}
+void GearTable::cboCassette_Click() {
+    txtSprockets.setText(std::string(TeethOf(Cassettes(), cboCassette.text())));
+}
+void GearTable::cboWheelsize_Change() {
+    InputChanged(&GearTable::ReadWheel);
+}
+void GearTable::cboWheelsize_Click() {
+    ReadWheel();
+    ShowTable();
+}
+void GearTable::cboWheelsize_LostFocus() {
+    LeftInput(&GearTable::ReadWheel);
+}
+void GearTable::cboUnits_Click() {
+    ReadCrank();
+    ShowTable();
+}
+void GearTable::cboCrank_Click() {
+    ReadCrank();
+    ShowTable();
+}
+void GearTable::txtCadence_Change() {
+    InputChanged(&GearTable::ReadCadence);
+}
+void GearTable::txtCadence_LostFocus() {
+    LeftInput(&GearTable::ReadCadence);
+}
+void GearTable::txtRollout_Change() {
+    InputChanged(&GearTable::ReadRollout);
+}
+void GearTable::txtRollout_LostFocus() {
+    LeftInput(&GearTable::ReadRollout);
+}
+void GearTable::cboSetup_Click() {
+    RestoreSetup();
+}
+// The name labels the bike's lanes while it is compared.
+void GearTable::cboSetup_Change() {
+    if (!cboCompare.text().empty()) ShowTable();
+}
+void GearTable::cboSetup_LostFocus() {
+    if (SetupNameFault(SetupName(cboSetup.text())) == NameFault::TooLong) {
+        ShowMessage(messages::kSetupNameTooLong);
+    }
+}
+void GearTable::cmdSaveSetup_Click() {
+    SaveSetup();
+}
+void GearTable::cmdDeleteSetup_Click() {
+    DeleteSetup();
+}
+void GearTable::cboCompare_Click() {
+    ShowTable();
+}
+void GearTable::mnuWinClear_Click() {
+    ClearGearTable();
+}
+void GearTable::mnuWinCopyTable_Click() {
+    CopyTable();
+}
+void GearTable::mnuWinSaveTable_Click() {
+    SaveTable();
+}
+// The card is what a rider wants on paper, not a picture of the window.
+void GearTable::mnuWinPrint_Click() {
+    PrintStemCard();
 }
 
 const char* GearTable::ReadChainrings() {
@@ -155,9 +227,9 @@ const char* GearTable::ReadChainrings() {
         case TeethFault::NotWholeNumbers:
             return messages::kChainringsNotNumbers;
         case TeethFault::OutOfRange:
-            return messages::kChainringRange;
+            return messages::kChainringRange.c_str();
         case TeethFault::TooMany:
-            return messages::kTooManyChainrings;
+            return messages::kTooManyChainrings.c_str();
     }
     return nullptr;
 }
@@ -171,9 +243,9 @@ const char* GearTable::ReadSprockets() {
         case TeethFault::NotWholeNumbers:
             return messages::kSprocketsNotNumbers;
         case TeethFault::OutOfRange:
-            return messages::kSprocketRange;
+            return messages::kSprocketRange.c_str();
         case TeethFault::TooMany:
-            return messages::kTooManySprockets;
+            return messages::kTooManySprockets.c_str();
     }
     return nullptr;
 }
@@ -195,7 +267,7 @@ const char* GearTable::ReadWheel() {
 
 const char* GearTable::ReadCadence() {
     const std::optional<double> cadence = gears::ReadCadence(txtCadence.text());
-    if (!cadence) return messages::kCadenceRange;
+    if (!cadence) return messages::kCadenceRange.c_str();
     values_.cadence = *cadence;
     return nullptr;
 }
@@ -219,14 +291,6 @@ const char* GearTable::ReadAllInputs() {
 
 void GearTable::ReadCrank() {
     values_.crankLength = gears::ReadCrank(cboCrank.text()).value_or(0);
-}
-
-// The crank matters only to the gain ratio and the cadence only to the speeds; each keeps its
-// value while it waits.
-void GearTable::ShowUnitControls() {
-    const GearUnit unit = Unit();
-    cboCrank.setEnabled(unit == GearUnit::GainRatio);
-    txtCadence.setEnabled(unit == GearUnit::SpeedKph || unit == GearUnit::SpeedMph);
 }
 
 void GearTable::ShowPresets() {

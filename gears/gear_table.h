@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
+#include "gears/gear_figures.h"
 #include "gears/gear_table_inputs.h"
 #include "gears/saved_setups.h"
 #include "shell/calculator_window.h"
@@ -13,32 +12,46 @@
 
 namespace velomark::gears {
 
-// Working values of the window, kept for the whole run: the last good reading of each input.
-struct GearTableValues {
-    std::int16_t chainringCount;
-    std::array<std::int16_t, kMostChainrings> chainrings;
-    std::int16_t sprocketCount;
-    std::array<std::int16_t, kMostSprockets> sprockets;
-    double wheelCircumference;  // mm; 0 for no wheel
-    float wheelInches;
-    double crankLength;  // mm; 0 for none
-    double cadence;      // revs per minute; 0 for none
-    double rollout;      // metres; 0 for no limit
-    // The saved setups could not be used and the rider has been told so this run.
-    bool setupsRefused;
-};
-
 // "Gear Table": every chainring against every sprocket in the unit a rider thinks in, with a
 // rollout limit, saved bikes, and the table copied, saved or printed as a stem card.
 class GearTable : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmGearTable";
+    static constexpr const char* kName = windows::kGearTable;
 
     GearTable(Application& app, GearTableValues& values);
 
     void Form_Load() override;
 
   private:
+    // Handlers: the table follows every keystroke, on the last good reading of a field while
+    // its text is bad; what is wrong is said once the rider leaves the field.
+    void txtChainrings_Change();
+    void txtChainrings_LostFocus();
+    void cboChainset_Click();
+    void txtSprockets_Change();
+    void txtSprockets_LostFocus();
+    void cboCassette_Click();
+    void cboWheelsize_Change();
+    void cboWheelsize_Click();
+    void cboWheelsize_LostFocus();
+    // A pick raises Click, a setup restored by code raises Change: either way once.
+    void cboUnits_Click();
+    void cboCrank_Click();
+    void txtCadence_Change();
+    void txtCadence_LostFocus();
+    void txtRollout_Change();
+    void txtRollout_LostFocus();
+    void cboSetup_Click();
+    void cboSetup_Change();
+    void cboSetup_LostFocus();
+    void cmdSaveSetup_Click();
+    void cmdDeleteSetup_Click();
+    void cboCompare_Click();
+    void mnuWinClear_Click();
+    void mnuWinCopyTable_Click();
+    void mnuWinSaveTable_Click();
+    void mnuWinPrint_Click();
+
     // Inputs: each reads its field into the working values when the text is good and gives
     // the message a bad text deserves (null when good).
     const char* ReadChainrings();
@@ -48,7 +61,8 @@ class GearTable : public CalculatorWindow {
     const char* ReadRollout();
     const char* ReadAllInputs();
     void ReadCrank();
-    void ShowUnitControls();
+    void InputChanged(const char* (GearTable::*read)());
+    void LeftInput(const char* (GearTable::*read)());
     void ShowPresets();
     void ClearGearTable();
 
@@ -92,9 +106,11 @@ class GearTable : public CalculatorWindow {
     ComboBox cboSetup{*this, "cboSetup"};
     Button cmdSaveSetup{*this, "cmdSaveSetup", "Sa&ve"};
     Button cmdDeleteSetup{*this, "cmdDeleteSetup", "&Delete"};
+    ComboBox cboCompare{*this, "cboCompare"};
 
     Grid grdGears{*this, "grdGears"};
     Label lblLockout{*this, "lblLockout"};
+    Label lblCompare{*this, "lblCompare"};
     Chart picLadder{*this, "picLadder"};
 };
 

@@ -12,9 +12,6 @@ namespace velomark::gears {
 
 namespace {
 
-constexpr int kFewestRevs = 1;
-constexpr int kMostRevs = 250;
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }

@@ -57,7 +57,9 @@ struct WheelReading {
 };
 WheelReading ReadWheel(std::string_view text);
 
-// Revs per minute from 1 to 250, 0 for no text; nothing for any other text.
+inline constexpr int kFewestRevs = 1;
+inline constexpr int kMostRevs = 250;
+// Revs per minute from kFewestRevs to kMostRevs, 0 for no text; nothing for any other text.
 std::optional<double> ReadCadence(std::string_view text);
 // A limit in metres above 0, 0 for no text (no limit); nothing for any other text.
 std::optional<double> ReadRollout(std::string_view text);

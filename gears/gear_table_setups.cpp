@@ -31,11 +31,18 @@ void GearTable::LoadSetups() {
     if (const GearSetup* last = FindSetup(saved_.last)) ShowSetup(*last);
 }
 
+// The bikes to pick, and to compare with after an empty first item for none. A comparison
+// with a bike no longer kept ends.
 void GearTable::ShowSetupList() {
     std::vector<std::string> names;
     for (const GearSetup& setup : saved_.setups)
         names.push_back(setup.name);
+    std::vector<std::string> compared{""};
+    compared.insert(compared.end(), names.begin(), names.end());
     cboSetup.setItems(std::move(names));
+    cboCompare.setItems(std::move(compared));
+    if (!FindSetup(cboCompare.text())) cboCompare.setText({});
+    ShowTable();
 }
 
 const GearSetup* GearTable::FindSetup(const std::string& name) const {

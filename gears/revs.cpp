@@ -13,6 +13,16 @@
 
 namespace velomark::gears {
 
+void GearChart::txtSpeedMPH_LostFocus() {
+    MphToKph();
+    SolveRevs();
+}
+
+void GearChart::txtSpeedKPH_LostFocus() {
+    KphToMph();
+    SolveRevs();
+}
+
 void GearChart::MphToKph() {
     const double kph = LeadingNumber(txtSpeedMPH.text()) * kKilometresPerMile;
     if (std::isfinite(kph)) txtSpeedKPH.setText(NumberText(kph));

@@ -17,21 +17,25 @@ namespace {
 constexpr double kPadding = 6;
 constexpr double kNameGap = 10;
 constexpr double kTickLength = 4;
+// Under a series, each lane takes this many text lines' height.
+constexpr double kLaneLinesUnderASeries = 2.5;
 // However wide the window, an axis never carries more ticks than this.
 constexpr std::size_t kMostTicks = 40;
 
 const QColor kGridLine(226, 226, 226);
 const QColor kLaneLine(190, 190, 190);
-// Below a line, each lane takes this many text lines' height.
-constexpr double kLaneLinesUnderALine = 2.5;
 
 // The axis's range as drawn: one that holds no span (or no number) is widened around its value,
 // so a single gear still stands on an axis.
-std::pair<double, double> DrawnRange(const ChartData& data) {
-    const bool finite = std::isfinite(data.low) && std::isfinite(data.high);
-    if (finite && data.high > data.low) return {data.low, data.high};
-    const double middle = std::isfinite(data.low) ? data.low : 0;
+std::pair<double, double> DrawnRange(double low, double high) {
+    const bool finite = std::isfinite(low) && std::isfinite(high);
+    if (finite && high > low) return {low, high};
+    const double middle = std::isfinite(low) ? low : 0;
     return {middle - 1, middle + 1};
+}
+
+bool HasSeries(const ChartData& data) {
+    return !data.series.points.empty();
 }
 
 QFont LabelFont(const QFont& font) {
@@ -94,43 +98,40 @@ ChartScale ChartView::scale() const {
     double names = 0;
     for (const ChartLane& lane : data_.lanes)
         names = std::max(names, metrics.horizontalAdvance(Text(lane.name)));
-    if (hasLine()) {
-        for (double level : {data_.line.low, data_.line.high})
-            names = std::max(names, metrics.horizontalAdvance(LevelLabel(level)));
-    }
+    // A series has its upright axis's title and tick labels at the left instead.
+    if (HasSeries(data_)) names = metrics.height() + metrics.horizontalAdvance("0000.0");
     const double left = kPadding + names + kNameGap;
     // Room for half the last tick's label past the axis's end.
     const double right = std::max(left + 1, width() - kPadding - metrics.horizontalAdvance("000"));
-    const auto [low, high] = DrawnRange(data_);
+    const auto [low, high] = DrawnRange(data_.low, data_.high);
     return {low, high, left, right};
 }
 
+bool ChartView::hasLegend() const {
+    return !data_.closeMeaning.empty() || !data_.flaggedMeaning.empty();
+}
+
+// Below the axis: a line of tick labels, the axis's title and, when the marks have meanings to
+// tell, a line of legend.
 double ChartView::axisY() const {
     const QFontMetricsF metrics(font());
-    return height() - kPadding - 2 * metrics.height() - kTickLength;
+    const double lines = hasLegend() ? 3 : 2;
+    return height() - kPadding - lines * metrics.height() - kTickLength;
 }
 
 double ChartView::laneHeight() const {
     if (data_.lanes.empty()) return 0;
-    if (hasLine()) return QFontMetricsF(font()).height() * kLaneLinesUnderALine;
+    if (HasSeries(data_)) return QFontMetricsF(font()).height() * kLaneLinesUnderASeries;
     return std::max(1.0, (axisY() - 2 * kPadding) / static_cast<double>(data_.lanes.size()));
 }
 
 double ChartView::lanesTop() const {
-    if (!hasLine()) return kPadding;
+    if (!HasSeries(data_)) return kPadding;
     return std::max(2 * kPadding, axisY() - laneHeight() * static_cast<double>(data_.lanes.size()));
 }
 
 double ChartView::laneMiddle(int lane) const {
     return lanesTop() + laneHeight() * (lane + 0.5);
-}
-
-bool ChartView::hasLine() const {
-    return !data_.line.points.empty();
-}
-
-QString ChartView::LevelLabel(double level) {
-    return QString::number(std::isfinite(level) ? std::round(level) : 0.0, 'f', 0);
 }
 
 double ChartView::markRadius() const {
@@ -142,11 +143,43 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().base());
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (data_.lanes.empty() && !hasLine()) return;
+    if (data_.lanes.empty() && !HasSeries(data_)) return;
     const ChartScale scale = this->scale();
     paintAxis(painter, scale);
-    if (hasLine()) paintLine(painter, scale);
+    if (HasSeries(data_)) paintSeries(painter, scale);
     paintLanes(painter, scale);
+    paintLegend(painter);
+}
+
+// Each kind of mark drawn as on the chart, followed by what it means.
+void ChartView::paintLegend(QPainter& painter) const {
+    if (!hasLegend()) return;
+    const QFontMetricsF metrics(font());
+    const double radius = 4;
+    const double middle = height() - kPadding - metrics.height() / 2;
+    double x = kPadding + radius + 3;
+    const auto entry = [&](const std::string& meaning, bool ringed) {
+        if (meaning.empty()) return;
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(x, middle);
+        painter.setPen(QPen(QColor(ringed ? kMarkOutline : kFlaggedOutline), 1));
+        painter.setBrush(QColor(ringed ? kMarkFill : kFlaggedFill));
+        painter.drawEllipse(centre, radius, radius);
+        if (ringed) {
+            painter.setPen(QPen(QColor(kCloseRing), 1.5));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, radius + 3, radius + 3);
+        }
+        const QString text = Text(meaning);
+        const double left = x + radius + 6;
+        const double width = metrics.horizontalAdvance(text) + 1;
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRectF(left, middle - metrics.height() / 2, width, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
+        x = left + width + kNameGap + 2 * radius + 3;
+    };
+    entry(data_.closeMeaning, true);
+    entry(data_.flaggedMeaning, false);
 }
 
 void ChartView::paintAxis(QPainter& painter, const ChartScale& scale) const {
@@ -173,41 +206,6 @@ void ChartView::paintAxis(QPainter& painter, const ChartScale& scale) const {
     painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop, Text(data_.axisTitle));
 }
 
-// The line over the room above the lanes, its level scale's ends labelled at the left and its
-// title in the top corner.
-void ChartView::paintLine(QPainter& painter, const ChartScale& scale) const {
-    const ChartLine& line = data_.line;
-    const double top = 2 * kPadding;
-    const double bottom = lanesTop() - kPadding;
-    const bool levels = std::isfinite(line.low) && std::isfinite(line.high) && line.high > line.low;
-    const auto y = [&](double level) {
-        return levels ? bottom - (level - line.low) / (line.high - line.low) * (bottom - top)
-                      : (top + bottom) / 2;
-    };
-    const QColor ink = palette().color(QPalette::Text);
-    const QFontMetricsF metrics(font());
-    painter.setPen(ink);
-    for (double level : {line.low, line.high}) {
-        painter.drawText(QRectF(kPadding, y(level) - metrics.height() / 2,
-                                scale.left - kNameGap - kPadding, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, LevelLabel(level));
-    }
-    painter.drawText(
-        QRectF(scale.left + kPadding, kPadding, scale.right - scale.left, metrics.height()),
-        Qt::AlignLeft | Qt::AlignTop, Text(line.title));
-    QPolygonF shape;
-    for (const ChartPoint& point : line.points) {
-        if (!std::isfinite(point.value) || !std::isfinite(point.level)) continue;
-        shape << QPointF(scale.x(std::clamp(point.value, scale.low, scale.high)),
-                         y(std::clamp(point.level, line.low, line.high)));
-    }
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(kMarkOutline), 1.5));
-    painter.drawPolyline(shape);
-    painter.restore();
-}
-
 void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
     const QColor ink = palette().color(QPalette::Text);
     const double radius = markRadius();
@@ -221,7 +219,7 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
         const ChartLane& lane = data_.lanes[i];
         const double middle = laneMiddle(static_cast<int>(i));
         painter.setFont(font());
-        painter.setPen(ink);
+        painter.setPen(lane.second ? QColor(kSecondOutline) : ink);
         painter.drawText(QRectF(kPadding, middle - laneHeight() / 2,
                                 scale.left - kNameGap - kPadding, laneHeight()),
                          Qt::AlignRight | Qt::AlignVCenter, Text(lane.name));
@@ -251,8 +249,11 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
         for (const ChartMark& mark : data_.lanes[i].marks) {
             if (!shown(mark)) continue;
             const QPointF centre(scale.x(mark.value), middle);
-            painter.setPen(QPen(QColor(mark.flagged ? kFlaggedOutline : kMarkOutline), 1));
-            painter.setBrush(QColor(mark.flagged ? kFlaggedFill : kMarkFill));
+            const bool second = data_.lanes[i].second;
+            const QRgb outline = second ? kSecondOutline : kMarkOutline;
+            const QRgb fill = second ? kSecondFill : kMarkFill;
+            painter.setPen(QPen(QColor(mark.flagged ? kFlaggedOutline : outline), 1));
+            painter.setBrush(QColor(mark.flagged ? kFlaggedFill : fill));
             painter.drawEllipse(centre, radius, radius);
             if (mark.close) {
                 painter.setPen(QPen(QColor(kCloseRing), 1.5));
@@ -260,6 +261,71 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
                 painter.drawEllipse(centre, radius + 3, radius + 3);
             }
         }
+    }
+}
+
+// The series has the room above the lanes, or all of it when there are none.
+double ChartView::seriesBottom() const {
+    return data_.lanes.empty() ? axisY() : lanesTop() - kPadding;
+}
+
+double ChartView::seriesY(double value) const {
+    const auto [low, high] = DrawnRange(data_.series.low, data_.series.high);
+    const double top = kPadding + QFontMetricsF(font()).height() / 2;
+    const double bottom = std::max(top + 1, seriesBottom());
+    return bottom - (value - low) / (high - low) * (bottom - top);
+}
+
+void ChartView::paintSeries(QPainter& painter, const ChartScale& scale) const {
+    const ChartSeries& series = data_.series;
+    const QFontMetricsF metrics(font());
+    const QColor ink = palette().color(QPalette::Text);
+    const auto [low, high] = DrawnRange(series.low, series.high);
+    const double top = seriesY(high);
+    const double bottom = seriesY(low);
+    const int most = std::clamp(static_cast<int>((bottom - top) / (1.5 * metrics.height())), 2,
+                                static_cast<int>(kMostTicks));
+    const double step = RoundStep(low, high, most);
+    const double labelsLeft = kPadding + metrics.height();
+    for (double value : TickValues(low, high, step)) {
+        const double y = seriesY(value);
+        painter.setPen(kGridLine);
+        painter.drawLine(QPointF(scale.left, y), QPointF(scale.right, y));
+        painter.setPen(ink);
+        painter.drawLine(QPointF(scale.left - kTickLength, y), QPointF(scale.left, y));
+        const QRectF box(labelsLeft, y - metrics.height() / 2,
+                         scale.left - kTickLength - 2 - labelsLeft, metrics.height());
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TickLabel(value, step));
+    }
+    painter.drawLine(QPointF(scale.left, top), QPointF(scale.left, bottom));
+    painter.save();
+    painter.translate(kPadding, (top + bottom) / 2);
+    painter.rotate(-90);
+    painter.drawText(QRectF(-(bottom - top) / 2, 0, bottom - top, metrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, Text(series.title));
+    painter.restore();
+
+    const auto shown = [](const ChartPoint& point) {
+        return std::isfinite(point.x) && std::isfinite(point.y);
+    };
+    QPolygonF line;
+    for (const ChartPoint& point : series.points) {
+        if (shown(point)) line << QPointF(scale.x(point.x), seriesY(point.y));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(kMarkFill), 1.5));
+    painter.drawPolyline(line);
+    const double radius = 4;
+    for (const ChartPoint& point : series.marked) {
+        if (!shown(point)) continue;
+        const QPointF centre(scale.x(point.x), seriesY(point.y));
+        painter.setPen(QPen(QColor(kMarkOutline), 1));
+        painter.setBrush(QColor(kMarkFill));
+        painter.drawEllipse(centre, radius, radius);
+        painter.setPen(ink);
+        painter.drawText(QRectF(centre.x() + radius + 2, centre.y() - radius - metrics.height(),
+                                scale.right - centre.x(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignBottom, Text(point.label));
     }
 }
 

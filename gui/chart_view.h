@@ -28,9 +28,10 @@ std::vector<double> TickValues(double low, double high, double step);
 // A tick's value as its label shows it, with as many decimals as the step needs.
 QString TickLabel(double value, double step);
 
-// Paints a chart: its line, if any, then its lanes top to bottom, each with its name at the left
-// and its marks as dots at their values, each dot labelled; below them the value axis with round
-// ticks and its title.
+// Paints a chart: its lanes top to bottom, each with its name at the left and its marks as dots
+// at their values, each dot labelled; below them the value axis with round ticks and its title.
+// A chart with a series draws it as a line over the value axis: above the lanes when it has
+// lanes too (a profile over its checkpoints), in their place when it has none.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -42,6 +43,9 @@ class ChartView : public QWidget {
     static constexpr QRgb kFlaggedOutline = qRgb(176, 32, 32);
     // The ring around a mark nearly the same as one on another lane.
     static constexpr QRgb kCloseRing = qRgb(230, 140, 0);
+    // The marks of a second set of lanes (another bike beside the first).
+    static constexpr QRgb kSecondFill = qRgb(0, 150, 120);
+    static constexpr QRgb kSecondOutline = qRgb(0, 80, 60);
 
     explicit ChartView(QWidget* parent = nullptr);
 
@@ -63,14 +67,17 @@ class ChartView : public QWidget {
 
   private:
     double laneHeight() const;
-    // Where the lanes begin: below the line when there is one.
+    // Where the lanes begin: below the series when there is one.
     double lanesTop() const;
-    bool hasLine() const;
-    static QString LevelLabel(double level);
     double axisY() const;
     void paintAxis(QPainter& painter, const ChartScale& scale) const;
-    void paintLine(QPainter& painter, const ChartScale& scale) const;
     void paintLanes(QPainter& painter, const ChartScale& scale) const;
+    // A series: a line against an upright axis of its own, its marked points labelled.
+    double seriesY(double value) const;
+    double seriesBottom() const;
+    void paintSeries(QPainter& painter, const ChartScale& scale) const;
+    void paintLegend(QPainter& painter) const;
+    bool hasLegend() const;
 
     ChartData data_;
 };

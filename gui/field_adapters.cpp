@@ -2,6 +2,8 @@
 // Text fields and drop-down lists: the person's typing and picking, the model's text, lock and
 // background colour.
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
@@ -15,13 +17,35 @@ namespace velomark::gui {
 
 namespace {
 
+// A disabled field keeps the look Qt's palette gives it, so it never passes for a typable one.
 void SetBackground(QWidget& widget, Colour colour) {
     const QColor wanted(colour.red, colour.green, colour.blue);
     QPalette palette = widget.palette();
-    if (palette.color(QPalette::Base) == wanted) return;
-    palette.setColor(QPalette::Base, wanted);
-    palette.setColor(QPalette::Text, Qt::black);
+    if (palette.color(QPalette::Active, QPalette::Base) == wanted) return;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, wanted);
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
     widget.setPalette(palette);
+}
+
+// Qt on Linux names a drop-down list by its current item, so a screen reader hears "50/34"
+// where it should hear "Chainset": here a list's name is its own (its label's, by its buddy)
+// and the item is its value.
+class AccessibleList : public QAccessibleWidget {
+  public:
+    explicit AccessibleList(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) return static_cast<QComboBox*>(widget())->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* ListAccessibility(const QString& className, QObject* object) {
+    if (className != QLatin1String("QComboBox") || !object || !object->isWidgetType())
+        return nullptr;
+    return new AccessibleList(static_cast<QComboBox*>(object));
 }
 
 QStringList Items(const ComboBox& list) {
@@ -74,6 +98,11 @@ const ControlAdapter kComboBoxAdapter{
         [](const QObject& object) { return qobject_cast<const QComboBox*>(&object) != nullptr; },
     .connect =
         [](FormView& view, Control& control, QObject& object) {
+            static const bool accessible = [] {
+                QAccessible::installFactory(&ListAccessibility);
+                return true;
+            }();
+            (void)accessible;
             auto& list = static_cast<ComboBox&>(control);
             auto* combo = static_cast<QComboBox*>(&object);
             combo->setEditable(true);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/form_view.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
 #include <algorithm>
@@ -68,12 +70,16 @@ void FormView::prepare() {
         push(*control);
     applyTabOrder();
 
-    // A field without a name of its own is called by the caption that leads to it.
+    // A field without a name of its own is called by the caption that leads to it, and the
+    // typing part of a list by the list's name.
     for (QLabel* label : window_->findChildren<QLabel*>()) {
         QWidget* buddy = label->buddy();
         if (buddy && buddy->accessibleName().isEmpty()) {
             buddy->setAccessibleName(label->text().remove(QLatin1Char('&')));
         }
+    }
+    for (QComboBox* combo : window_->findChildren<QComboBox*>()) {
+        if (combo->lineEdit()) combo->lineEdit()->setAccessibleName(combo->accessibleName());
     }
 
     window_->setWindowTitle(Text(form_->caption()));
@@ -124,10 +130,6 @@ const Control* FormView::controlOf(const QObject* widget) const {
 
 void FormView::controlChanged(const Control& control) {
     push(control);
-}
-
-void FormView::captionChanged() {
-    if (form_ && window_) window_->setWindowTitle(Text(form_->caption()));
 }
 
 void FormView::push(const Control& control) {

@@ -48,7 +48,6 @@ class FormView : public QObject, public FormObserver {
     FrontEnd& frontEnd() const { return frontEnd_; }
 
     void controlChanged(const Control& control) override;
-    void captionChanged() override;
 
     // The person's actions on the widgets, each passed to the model as one of its events; the
     // control adapters connect the widgets' signals to them.

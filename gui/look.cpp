@@ -18,7 +18,8 @@ void SetUpLook(QApplication& application) {
         QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor));
     QGuiApplication::setDesktopFileName(kDesktopName);
     if (QStyle* style = QStyleFactory::create("Fusion")) application.setStyle(style);
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"});
+    QFont::insertSubstitutions(kFontFamily,
+                               {"Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"});
     QApplication::setWindowIcon(QIcon(":/velomark/icon.png"));
 }
 

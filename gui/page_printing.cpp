@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "gui/look.h"
 #include "shell/printed_page.h"
 
 namespace velomark::gui {
@@ -33,7 +34,7 @@ void PaintSheet(const PrintedPage& page, int sheet, QPainter& painter, Dots dots
     }
     for (const PrintedText& text : page.texts) {
         if (text.page != sheet) continue;
-        QFont font("Arial");
+        QFont font(kFontFamily);
         font.setPointSizeF(text.points);
         font.setBold(text.bold);
         painter.setFont(font);

@@ -180,27 +180,26 @@ void QtPlatform::showGuide(const std::string& section) {
     guide_->showSection(QString::fromStdString(section));
 }
 
-QString AboutText() {
+QString AboutText(const std::string& description) {
     QString qt = QString::fromLatin1(qVersion());
     if (qt != QLatin1String(QT_VERSION_STR))
         qt += QStringLiteral(" (built with %1)").arg(QT_VERSION_STR);
     return QStringLiteral(
                "<h3>%1</h3>"
                "<p>Version %2</p>"
-               "<p>Calculators for racing cyclists: gears, revs and speed; time trials; track and "
-               "road race planning; racing-licence points; gear tables; race schedules from GPX "
-               "routes.</p>"
+               "<p>%3</p>"
                "<p>Free software under the GNU General Public License, version 3 or later "
                "(GPL-3.0-or-later): you may share and change it under its terms. It comes with "
                "no warranty, to the extent permitted by law.</p>"
-               "<p>Runs on Qt %3; reads GPX routes with pugixml and measures them with "
+               "<p>Runs on Qt %4; reads GPX routes with pugixml and measures them with "
                "GeographicLib.</p>")
-        .arg(kApplicationTitle, kVersionText, qt);
+        .arg(kApplicationTitle, kVersionText, QString::fromStdString(description).toHtmlEscaped(),
+             qt);
 }
 
 void QtPlatform::showAbout() {
     QMessageBox::about(QApplication::activeWindow(),
-                       QStringLiteral("About %1").arg(kApplicationTitle), AboutText());
+                       QStringLiteral("About %1").arg(kApplicationTitle), AboutText(description_));
 }
 
 SaveOutcome SaveBytes(const QString& path, const std::string& bytes) {

@@ -3,6 +3,8 @@
 
 #include <QPrinter>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "shell/platform.h"
 
@@ -14,8 +16,9 @@ namespace velomark::gui {
 class FrontEnd;
 class GuideWindow;
 
-// What the About box says: the program's name, version and licence, and the Qt it runs on.
-QString AboutText();
+// What the About box says: the program's name, version, what it is about, licence, and the Qt
+// it runs on.
+QString AboutText(const std::string& description);
 
 // Writes the bytes to the file in one piece, replacing what it held: a write that fails leaves
 // the file as it was, and no part of the new one.
@@ -32,6 +35,8 @@ class QtPlatform : public Platform {
 
     // Where the windows' widgets are found for printing and for placing dialogs.
     void setFrontEnd(const FrontEnd* frontEnd) { frontEnd_ = frontEnd; }
+    // What the program is about, as the About box says it.
+    void setDescription(std::string description) { description_ = std::move(description); }
 
     void showMessage(const std::string& title, const std::string& text) override;
     void printWindow(const Form& window) override;
@@ -50,9 +55,6 @@ class QtPlatform : public Platform {
     void showGuide(const std::string& section) override;
     void showAbout() override;
 
-    // The guide's window, once it has been asked for.
-    GuideWindow* guideWindow() const { return guide_.get(); }
-
   private:
     QWidget* widgetOf(const Form& window) const;
     QPrinter& printer();
@@ -61,6 +63,7 @@ class QtPlatform : public Platform {
     QPrinter* preparePrinter(const Form& window, QWidget* parent);
 
     const FrontEnd* frontEnd_ = nullptr;
+    std::string description_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<GuideWindow> guide_;
 };

@@ -44,11 +44,7 @@ LicencePoints::LicencePoints(Application& app, LicencePointsValues& values)
         optionButton(i).onClick([this, i] { Option_Click(EventOptions()[i]); });
     }
     txtDistance.onLostFocus([this] { UpdatePoints(); });
-    // Only a position the person can type is scored: Clear empties the field after disabling
-    // it, and must neither score nor warn.
-    txtPosition.onChange([this] {
-        if (txtPosition.enabled()) UpdatePoints();
-    });
+    txtPosition.onChange([this] { txtPosition_Change(); });
     txtPosition.onLostFocus([this] { UpdatePoints(); });
     cmdClearLicence.onClick([this] { ClearLicence(); });
     mnuWinClear.onClick([this] { ClearLicence(); });
@@ -164,6 +160,12 @@ void LicencePoints::RefineBandByDistance() {
 
 void LicencePoints::ShowBand() {
     txtPointsBand.setText(NumberText(values_.pointsBand));
+}
+
+void LicencePoints::txtPosition_Change() {
+    // Only a position the person can type is scored: Clear empties the field after disabling
+    // it, and must neither score nor warn.
+    if (txtPosition.enabled()) UpdatePoints();
 }
 
 void LicencePoints::UpdatePoints() {

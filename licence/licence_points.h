@@ -28,7 +28,7 @@ struct LicencePointsValues {
 // categories.
 class LicencePoints : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmLicencePoints";
+    static constexpr const char* kName = windows::kLicencePoints;
 
     LicencePoints(Application& app, LicencePointsValues& values);
 
@@ -41,6 +41,7 @@ class LicencePoints : public CalculatorWindow {
     const EventOption* SelectedOption() const;
     void RefineBandByDistance();
     void ShowBand();
+    void txtPosition_Change();
     void UpdatePoints();
     void EnablePosition();
     void PointsForPosition();

@@ -12,6 +12,7 @@
 #include "shell/field_rules.h"
 #include "shell/time_split.h"
 #include "shell/units.h"
+#include "shell/venue_directory.h"
 
 namespace velomark::road {
 
@@ -35,10 +36,7 @@ Road::Road(Application& app, RoadValues& values)
          {&txtEndHours, &txtEndMins, &txtEndSecs, &txtIntHours, &txtIntMins, &txtIntSecs}) {
         result->setLocked(true);
     }
-    std::vector<std::string> names;
-    for (const Circuit& circuit : CircuitDirectory())
-        names.emplace_back(circuit.name);
-    cboCircuitName.setItems(std::move(names));
+    cboCircuitName.setItems(VenueNames(CircuitDirectory()));
 
     txtSchedDist.onLostFocus([this] { ScheduleInputChanged(); });
     txtTargSpeed.onLostFocus([this] { ScheduleInputChanged(); });
@@ -50,20 +48,8 @@ Road::Road(Application& app, RoadValues& values)
 
     cboCircuitName.onClick([this] { LookUpCircuit(); });
     cboCircuitName.onLostFocus([this] { LookUpCircuit(); });
-    txtRaceDistance.onLostFocus([this] {
-        const std::optional<float> distance = ToSingle(LeadingNumber(txtRaceDistance.text()));
-        if (!distance) return ShowMessage(messages::kNumberTooLarge);
-        values_.CircuitRaceDistance = *distance;
-        values_.CircuitRaceLaps = 0;
-        RelateCircuitLaps();
-    });
-    txtRaceLaps.onLostFocus([this] {
-        const std::optional<float> laps = ToSingle(LeadingNumber(txtRaceLaps.text()));
-        if (!laps) return ShowMessage(messages::kNumberTooLarge);
-        values_.CircuitRaceLaps = *laps;
-        values_.CircuitRaceDistance = 0;
-        RelateCircuitLaps();
-    });
+    txtRaceDistance.onLostFocus([this] { txtRaceDistance_LostFocus(); });
+    txtRaceLaps.onLostFocus([this] { txtRaceLaps_LostFocus(); });
     // The circuit group's own Clear leaves the schedule alone: a person clearing one group
     // must not lose what they typed in the other.
     cmdClearCircuit.onClick([this] { ClearCircuitGroup(); });
@@ -115,26 +101,26 @@ void Road::ShowRaceSchedule() {
         end = (end % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     }
 
-    values_.SchedDistance = *distance;
-    values_.TargetSpeed = *speed;
-    values_.StartTotal = *start;
-    values_.IntervalTotal = *interval;
+    values_.schedDistance = *distance;
+    values_.targetSpeed = *speed;
+    values_.startTotal = *start;
+    values_.intervalTotal = *interval;
     const TimeParts<std::int32_t> riding = SplitTime(*interval, kClockSplit);
-    values_.IntervalHours = riding.hours;
-    values_.IntervalMinutes = riding.minutes;
-    values_.IntervalSeconds = riding.seconds;
-    txtIntHours.setText(NumberText(values_.IntervalHours));
-    txtIntMins.setText(NumberText(values_.IntervalMinutes));
-    txtIntSecs.setText(NumberText(values_.IntervalSeconds));
+    values_.intervalHours = riding.hours;
+    values_.intervalMinutes = riding.minutes;
+    values_.intervalSeconds = riding.seconds;
+    txtIntHours.setText(NumberText(values_.intervalHours));
+    txtIntMins.setText(NumberText(values_.intervalMinutes));
+    txtIntSecs.setText(NumberText(values_.intervalSeconds));
 
-    values_.EndTotal = static_cast<std::int32_t>(end);
-    const TimeParts<std::int32_t> arrival = SplitTime(values_.EndTotal, kClockSplit);
-    values_.EndHours = arrival.hours;
-    values_.EndMinutes = arrival.minutes;
-    values_.EndSeconds = arrival.seconds;
-    txtEndHours.setText(NumberText(values_.EndHours));
-    txtEndMins.setText(NumberText(values_.EndMinutes));
-    txtEndSecs.setText(NumberText(values_.EndSeconds));
+    values_.endTotal = static_cast<std::int32_t>(end);
+    const TimeParts<std::int32_t> arrival = SplitTime(values_.endTotal, kClockSplit);
+    values_.endHours = arrival.hours;
+    values_.endMinutes = arrival.minutes;
+    values_.endSeconds = arrival.seconds;
+    txtEndHours.setText(NumberText(values_.endHours));
+    txtEndMins.setText(NumberText(values_.endMinutes));
+    txtEndSecs.setText(NumberText(values_.endSeconds));
 }
 
 void Road::ClearScheduleGroup() {
@@ -147,45 +133,61 @@ void Road::ClearScheduleGroup() {
 }
 
 void Road::LookUpCircuit() {
-    for (const Circuit& circuit : CircuitDirectory()) {
-        if (circuit.name != cboCircuitName.text()) continue;
-        txtCircuitSize.setText(std::string(circuit.length));
-        lblCircuitDetails.setCaption(std::string(circuit.technical));
-        lblAddress.setCaption(std::string(circuit.address));
-        lblContact.setCaption(std::string(circuit.contact));
-        lblTel.setCaption(std::string(circuit.telephone));
+    const Circuit* circuit = FindVenue(CircuitDirectory(), cboCircuitName.text());
+    if (!circuit) {
+        for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
+            caption->setCaption({});
+        }
         return;
     }
-    for (Label* caption : {&lblCircuitDetails, &lblAddress, &lblContact, &lblTel}) {
-        caption->setCaption({});
-    }
+    txtCircuitSize.setText(std::string(circuit->length));
+    lblCircuitDetails.setCaption(std::string(circuit->technical));
+    lblAddress.setCaption(std::string(circuit->address));
+    lblContact.setCaption(std::string(circuit->contact));
+    lblTel.setCaption(std::string(circuit->telephone));
+}
+
+void Road::txtRaceDistance_LostFocus() {
+    const std::optional<float> distance = ToSingle(LeadingNumber(txtRaceDistance.text()));
+    if (!distance) return ShowMessage(messages::kNumberTooLarge);
+    values_.circuitRaceDistance = *distance;
+    values_.circuitRaceLaps = 0;
+    RelateCircuitLaps();
+}
+
+void Road::txtRaceLaps_LostFocus() {
+    const std::optional<float> laps = ToSingle(LeadingNumber(txtRaceLaps.text()));
+    if (!laps) return ShowMessage(messages::kNumberTooLarge);
+    values_.circuitRaceLaps = *laps;
+    values_.circuitRaceDistance = 0;
+    RelateCircuitLaps();
 }
 
 void Road::RelateCircuitLaps() {
     RoadValues& v = values_;
     const std::optional<float> length = ToSingle(LeadingNumber(txtCircuitSize.text()));
     if (!length) return ShowMessage(messages::kNumberTooLarge);
-    v.CircuitLength = *length;
-    if (v.CircuitLength > 0 && v.CircuitRaceDistance > 0) {
-        const float laps = v.CircuitRaceDistance / v.CircuitLength;
+    v.circuitLength = *length;
+    if (v.circuitLength > 0 && v.circuitRaceDistance > 0) {
+        const float laps = v.circuitRaceDistance / v.circuitLength;
         if (!std::isfinite(laps)) {
             ShowMessage(messages::kNumberTooLarge);
             return;
         }
-        v.CircuitRaceLaps = laps;
-    } else if (v.CircuitRaceLaps > 0 && v.CircuitLength > 0) {
-        const float distance = v.CircuitRaceLaps * v.CircuitLength;
+        v.circuitRaceLaps = laps;
+    } else if (v.circuitRaceLaps > 0 && v.circuitLength > 0) {
+        const float distance = v.circuitRaceLaps * v.circuitLength;
         if (!std::isfinite(distance)) {
             ShowMessage(messages::kNumberTooLarge);
             return;
         }
-        v.CircuitRaceDistance = distance;
-    } else if (v.CircuitLength <= 0) {
+        v.circuitRaceDistance = distance;
+    } else if (v.circuitLength <= 0) {
         // A negative length is no more usable than a missing one.
         ShowMessage(messages::kCircuitSizeMissing);
     }
-    txtRaceDistance.setText(NumberText(v.CircuitRaceDistance));
-    txtRaceLaps.setText(NumberText(v.CircuitRaceLaps));
+    txtRaceDistance.setText(NumberText(v.circuitRaceDistance));
+    txtRaceLaps.setText(NumberText(v.circuitRaceLaps));
     TrimToPattern(txtRaceLaps, "0.000");
     TrimToPattern(txtRaceDistance, "0.000");
 }

@@ -10,28 +10,28 @@ namespace velomark::road {
 // Working values of the road window, kept for the whole run.
 struct RoadValues {
     // Race schedule
-    float SchedDistance;
-    float TargetSpeed;
-    std::int32_t StartTotal;
-    std::int32_t IntervalTotal;
-    std::int32_t IntervalHours;
-    std::int32_t IntervalMinutes;
-    std::int32_t IntervalSeconds;
-    std::int32_t EndTotal;
-    std::int32_t EndHours;
-    std::int32_t EndMinutes;
-    std::int32_t EndSeconds;
+    float schedDistance;
+    float targetSpeed;
+    std::int32_t startTotal;
+    std::int32_t intervalTotal;
+    std::int32_t intervalHours;
+    std::int32_t intervalMinutes;
+    std::int32_t intervalSeconds;
+    std::int32_t endTotal;
+    std::int32_t endHours;
+    std::int32_t endMinutes;
+    std::int32_t endSeconds;
     // Circuit
-    float CircuitLength;
-    float CircuitRaceDistance;
-    float CircuitRaceLaps;
+    float circuitLength;
+    float circuitRaceDistance;
+    float circuitRaceLaps;
 };
 
 // "Road Stats": riding time and arrival time for a target speed, and race distance against laps
 // of a road circuit from the built-in directory.
 class Road : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmRoad";
+    static constexpr const char* kName = windows::kRoad;
 
     Road(Application& app, RoadValues& values);
 
@@ -41,6 +41,8 @@ class Road : public CalculatorWindow {
     void ClearScheduleGroup();
 
     void LookUpCircuit();
+    void txtRaceDistance_LostFocus();
+    void txtRaceLaps_LostFocus();
     void RelateCircuitLaps();
     void ClearCircuitGroup();
     void ClearAll();

@@ -27,7 +27,7 @@ struct RouteValues {
 // checkpoint for up to three speeds, copied, saved or printed.
 class Route : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmRoute";
+    static constexpr const char* kName = windows::kRoute;
 
     Route(Application& app, RouteValues& values);
 

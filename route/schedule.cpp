@@ -62,7 +62,8 @@ std::optional<DistanceUnit> UnitNamed(std::string_view name) {
 }
 
 double MetresPer(DistanceUnit unit) {
-    return unit == DistanceUnit::Miles ? kMetresPerStatuteMile : kMetresPerKilometre;
+    return unit == DistanceUnit::Miles ? kKilometresPerStatuteMile * kMetresPerKilometre
+                                       : kMetresPerKilometre;
 }
 
 std::string_view UnitSymbol(DistanceUnit unit) {
@@ -230,7 +231,7 @@ ChartData ProfileChart(const MeasuredRoute& measured, std::span<const Checkpoint
     chart.low = 0;
     chart.high = measured.length() / metresPer;
     if (measured.route.hasElevations) {
-        ChartLine& line = chart.line;
+        ChartSeries& line = chart.series;
         line.title = "Elevation (m)";
         // Each stretch of the lap keeps its lowest and highest point, so no summit is lost.
         const std::size_t stretches = std::max<std::size_t>(1, most / 2);
@@ -248,7 +249,7 @@ ChartData ProfileChart(const MeasuredRoute& measured, std::span<const Checkpoint
             if (!low) continue;
             for (std::size_t i : {std::min(*low, *high), std::max(*low, *high)}) {
                 const double level = *points[i].elevation;
-                line.points.push_back({measured.distances[i] / metresPer, level});
+                line.points.push_back({measured.distances[i] / metresPer, level, {}});
                 line.low = first ? level : std::min(line.low, level);
                 line.high = first ? level : std::max(line.high, level);
                 first = false;

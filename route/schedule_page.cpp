@@ -34,15 +34,15 @@ void AddProfile(PrintedPage& page, const ChartData& profile) {
     const auto x = [&](double value) {
         return left + (value - profile.low) / span * (right - left);
     };
-    const ChartLine& line = profile.line;
+    const ChartSeries& line = profile.series;
     const double levels = line.high - line.low;
     if (levels > 0) {
         const auto y = [&](double level) {
             return bottom - (level - line.low) / levels * (bottom - top);
         };
         for (std::size_t i = 1; i < line.points.size(); ++i) {
-            page.lines.push_back({x(line.points[i - 1].value), y(line.points[i - 1].level),
-                                  x(line.points[i].value), y(line.points[i].level), 0.3});
+            page.lines.push_back({x(line.points[i - 1].x), y(line.points[i - 1].y),
+                                  x(line.points[i].x), y(line.points[i].y), 0.3});
         }
         for (const double level : {line.low, line.high}) {
             page.texts.push_back({.x = 0,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/form.h"
+#include "shell/window_names.h"
 
 namespace velomark {
 

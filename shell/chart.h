@@ -21,24 +21,27 @@ struct ChartMark {
 struct ChartLane {
     std::string name;
     std::vector<ChartMark> marks;
+    bool second = false;  // another set of lanes beside the first: its marks in a second colour
     friend bool operator==(const ChartLane&, const ChartLane&) = default;
 };
 
-// One point of a line: where it lies on the value axis and its level on the line's own scale.
+// A point of a chart that plots one quantity against another, and its label when it is marked.
 struct ChartPoint {
-    double value = 0;
-    double level = 0;
+    double x = 0;
+    double y = 0;
+    std::string label;
     friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
 
-// A line over the value axis (an elevation profile), drawn above the lanes against a level
-// scale of its own from low to high; with no points there is none.
-struct ChartLine {
+// A line across the value axis against an upright axis of its own from low to high, with some
+// points marked on it.
+struct ChartSeries {
     std::string title;
     double low = 0;
     double high = 0;
-    std::vector<ChartPoint> points;  // in order along the axis
-    friend bool operator==(const ChartLine&, const ChartLine&) = default;
+    std::vector<ChartPoint> points;  // joined in order
+    std::vector<ChartPoint> marked;  // drawn as labelled dots
+    friend bool operator==(const ChartSeries&, const ChartSeries&) = default;
 };
 
 // Lanes of marks over one value axis from low to high, which the front end draws with round
@@ -48,11 +51,16 @@ struct ChartData {
     double low = 0;
     double high = 0;
     std::vector<ChartLane> lanes;  // top to bottom
-    ChartLine line = {};
+    // What a ringed mark and a mark in the warning colour mean, for the legend; "" for a kind
+    // of mark the chart has no word for.
+    std::string closeMeaning;
+    std::string flaggedMeaning;
+    // Drawn above the lanes, or in their place when there are none, when it has points.
+    ChartSeries series;
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };
 
-// A read-only chart; with no lanes and no line it is an empty area.
+// A read-only chart; with no lanes and no series it is an empty area.
 class Chart : public Control {
   public:
     Chart(Form& form, std::string name);

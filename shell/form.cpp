@@ -9,12 +9,6 @@ namespace velomark {
 Form::Form(Application& app, std::string name, std::string caption)
     : app_(app), name_(std::move(name)), caption_(std::move(caption)) {}
 
-void Form::setCaption(std::string caption) {
-    if (caption_ == caption) return;
-    caption_ = std::move(caption);
-    if (observer_) observer_->captionChanged();
-}
-
 Control* Form::find(const std::string& name) const {
     for (Control* control : controls_) {
         if (control->name() == name) return control;

@@ -15,7 +15,6 @@ class FormObserver {
   public:
     virtual ~FormObserver() = default;
     virtual void controlChanged(const Control& control) = 0;
-    virtual void captionChanged() {}
 };
 
 // A window model: its controls, its focus and the person's actions on it. A window class
@@ -30,7 +29,6 @@ class Form {
 
     const std::string& name() const { return name_; }
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(const std::string& name) const;

@@ -29,6 +29,7 @@ class MainMenu : public Form {
     Button cmdLicencePoints;
     Button cmdExit;
     Button cmdGearTable;
+    Button cmdPower;
     Button cmdRoute;
     // In no menu (the main menu has no menu bar): only its key, F1, reaches it.
     MenuEntry mnuHelpGuide;

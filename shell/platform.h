@@ -35,7 +35,7 @@ struct FileContents {
 };
 
 // What the program needs from the desktop it runs on. The Qt front end implements it for real;
-// RecordingPlatform implements it for tests and scenarios.
+// RecordingPlatform (tools/harness/) stands in for it in tests and scenarios.
 class Platform {
   public:
     virtual ~Platform() = default;

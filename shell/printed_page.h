@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velomark {
@@ -20,6 +21,13 @@ struct PrintedText {
     Align align = Align::Left;
     int page = 0;  // which sheet it is on, from 0
 };
+
+// How wide, in millimetres, the page printer may draw the text at that size: never less than it
+// does, so a text given that much room is never cut off.
+double PrintedWidth(std::string_view text, double points);
+// A line of text at that size, with the room the font keeps above and below its letters.
+inline constexpr double kLineSpacing = 1.25;
+double PrintedLineHeight(double points);
 
 // A straight line on a printed page, in millimetres from the printable area's top-left corner.
 struct PrintedLine {

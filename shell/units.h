@@ -20,7 +20,8 @@ inline constexpr int kCentimetresPerMetre = 100;
 inline constexpr int kMetresPerKilometre = 1000;
 // The factor the gear window has always converted miles and kilometres with.
 inline constexpr double kKilometresPerMile = 1.6093;
-// The statute mile as defined, for windows with no older factor to keep.
-inline constexpr double kMetresPerStatuteMile = 1609.344;
+// The mile as defined, for figures the gear window never showed (the gear table's speeds,
+// the power window's distances).
+inline constexpr double kKilometresPerStatuteMile = 1.609344;
 
 }  // namespace velomark

@@ -103,6 +103,12 @@ void TimeTrials::CalcSpeed(const ActualRow& row) {
     CalcLadiesBbar();
 }
 
+void TimeTrials::txt12Dist_LostFocus() {
+    CalcSpeed12Hour();
+    CalcAverageSpeed();
+    CalcMensBbar();
+}
+
 void TimeTrials::CalcSpeed12Hour() {
     if (!txt12Dist.text().empty()) {
         txt12Speed.setText(NumberText(LeadingNumber(txt12Dist.text()) / 12));

@@ -14,6 +14,10 @@
 
 namespace velomark::timetrials {
 
+void TimeTrials::txtHSecs_LostFocus(const HandicapRow& row) {
+    LeaveTimedSeconds(row.seconds, [this, &row] { CalcHandicap(row); });
+}
+
 void TimeTrials::CalcHandicap(const HandicapRow& row) {
     const std::optional<std::int32_t> allowance =
         WholeSeconds(TimeInSeconds(nullptr, row.minutes, row.seconds));

@@ -18,6 +18,11 @@ void TimeTrials::CalculateJuniorBar() {
     CalcJuniorBar();
 }
 
+void TimeTrials::txtJunSecs_LostFocus(const JuniorRide& ride) {
+    CalcJuniorRide(ride);
+    if (&ride == &juniorRides_.back()) CalcJuniorBar();
+}
+
 void TimeTrials::CalcJuniorRide(const JuniorRide& ride) {
     const double hours = ride.hours ? LeadingNumber(ride.hours->text()) : 0.0;
     const double minutes = LeadingNumber(ride.minutes.text());

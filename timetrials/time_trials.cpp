@@ -24,11 +24,7 @@ TimeTrials::TimeTrials(Application& app, TimeTrialsValues& values)
         row.minutes.onLostFocus([&row] { FillIfEmpty(row.minutes, "00"); });
         row.seconds.onLostFocus([this, &row] { txtSecs_LostFocus(row); });
     }
-    txt12Dist.onLostFocus([this] {
-        CalcSpeed12Hour();
-        CalcAverageSpeed();
-        CalcMensBbar();
-    });
+    txt12Dist.onLostFocus([this] { txt12Dist_LostFocus(); });
     const std::pair<TextField*, TextField*> speedsAndDirty[] = {{&txtSpeed10, &txtDirty10},
                                                                 {&txtSpeed25, &txtDirty25},
                                                                 {&txtSpeed50, &txtDirty50},
@@ -43,8 +39,7 @@ TimeTrials::TimeTrials(Application& app, TimeTrialsValues& values)
     // refused.
     for (const HandicapRow& row : handicapRows_) {
         row.minutes.onLostFocus([&row] { FillIfEmpty(row.minutes, "0"); });
-        row.seconds.onLostFocus(
-            [this, &row] { LeaveTimedSeconds(row.seconds, [this, &row] { CalcHandicap(row); }); });
+        row.seconds.onLostFocus([this, &row] { txtHSecs_LostFocus(row); });
     }
     txtH12.onLostFocus([this] { CalcHandicap12Hour(); });
 
@@ -54,22 +49,13 @@ TimeTrials::TimeTrials(Application& app, TimeTrialsValues& values)
         row.eventDate.onLostFocus([this, &row] { LeaveEventDate(row); });
     }
     for (const StandardRow& row : standardRows_) {
-        row.seconds.onLostFocus([this, &row] {
-            CalcVetsStandard(row);
-            if (row.combined) CalcVetsResults();
-        });
+        row.seconds.onLostFocus([this, &row] { txtStdSecs_LostFocus(row); });
     }
-    txtStd12Dist.onLostFocus([this] {
-        CalcVetsStandard12Hour();
-        CalcVetsResults();
-    });
+    txtStd12Dist.onLostFocus([this] { txtStd12Dist_LostFocus(); });
 
-    // Junior BAR: leaving the last ride works out the bar as well.
+    // Junior BAR
     for (const JuniorRide& ride : juniorRides_) {
-        ride.seconds.onLostFocus([this, &ride] {
-            CalcJuniorRide(ride);
-            if (&ride == &juniorRides_.back()) CalcJuniorBar();
-        });
+        ride.seconds.onLostFocus([this, &ride] { txtJunSecs_LostFocus(ride); });
     }
     cmdCalcJunior.onClick([this] { CalculateJuniorBar(); });
 

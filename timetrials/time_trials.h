@@ -60,7 +60,7 @@ struct TimeTrialsValues {
 // routines of each group live in their own source file.
 class TimeTrials : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmTimeTrials";
+    static constexpr const char* kName = windows::kTimeTrials;
 
     TimeTrials(Application& app, TimeTrialsValues& values);
 
@@ -123,6 +123,7 @@ class TimeTrials : public CalculatorWindow {
     void CheckSecs10();
     void CalcSpeed10();
     void CalcSpeed(const ActualRow& row);
+    void txt12Dist_LostFocus();
     void CalcSpeed12Hour();
     void CalcAverageSpeed();
     void CalcMensBbar();
@@ -135,6 +136,7 @@ class TimeTrials : public CalculatorWindow {
     void ClearAll();
 
     // Handicaps
+    void txtHSecs_LostFocus(const HandicapRow& row);
     void CalcHandicap(const HandicapRow& row);
     void CalcHandicap12Hour();
     void CalcHandicapAverage();
@@ -145,11 +147,14 @@ class TimeTrials : public CalculatorWindow {
     void ShowAgeOnEventDate(const EventDateRow& row);
     void CalcAgeOnEventDate();
     void RecalcAllAges();
+    void txtStdSecs_LostFocus(const StandardRow& row);
+    void txtStd12Dist_LostFocus();
     void CalcVetsStandard(const StandardRow& row);
     void CalcVetsStandard12Hour();
     void CalcVetsResults();
 
-    // Junior BAR
+    // Junior BAR: leaving the last ride works out the bar as well.
+    void txtJunSecs_LostFocus(const JuniorRide& ride);
     void CalcJuniorRide(const JuniorRide& ride);
     void CalcJuniorBar();
     void CalculateJuniorBar();

@@ -90,6 +90,16 @@ void TimeTrials::RecalcAllAges() {
         LeaveEventDate(row);
 }
 
+void TimeTrials::txtStdSecs_LostFocus(const StandardRow& row) {
+    CalcVetsStandard(row);
+    if (row.combined) CalcVetsResults();
+}
+
+void TimeTrials::txtStd12Dist_LostFocus() {
+    CalcVetsStandard12Hour();
+    CalcVetsResults();
+}
+
 void TimeTrials::CalcVetsStandard(const StandardRow& row) {
     const std::optional<std::int32_t> standard =
         WholeSeconds(TimeInSeconds(row.hours, row.minutes, row.seconds));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/venue_directory.h"
 #include "track/track_directory.h"
 
 namespace velomark::track {
@@ -43,19 +44,9 @@ Track::Track(Application& app, TrackValues& values)
     cboRaceDistance.setItems(
         {"500", "1000", "2000", "3000", "4000", "5000", "8000", "10000", "20000", "40000"});
 
-    cboTrackName.onClick([this] {
-        // Laps worked out on another size of track no longer fit the race: a rider would get a
-        // first lap longer than the track.
-        const std::string sizeBefore = txtTrackSize.text();
-        LookUpTrack();
-        if (txtTrackSize.text() != sizeBefore) values_.RaceLaps = 0;
-    });
+    cboTrackName.onClick([this] { cboTrackName_Click(); });
     cboTrackName.onLostFocus([this] { LookUpTrack(); });
-    cboTrackName.onChange([this] {
-        LookUpTrack();
-        // A new name may mean a new track: the laps must be worked out again.
-        values_.RaceLaps = 0;
-    });
+    cboTrackName.onChange([this] { cboTrackName_Change(); });
     cboRaceDistance.onLostFocus([this] { cboRaceDistance_LostFocus(); });
     txtRaceLaps.onLostFocus([this] { txtRaceLaps_LostFocus(); });
     txtTargSecs.onLostFocus([this] { txtTargSecs_LostFocus(); });
@@ -67,20 +58,34 @@ Track::Track(Application& app, TrackValues& values)
                  &txtTargSecs, &Option1, &Option2, &txtLoad, &cmdClearRace, &cmdExit});
 }
 
+void Track::cboTrackName_Click() {
+    // Laps worked out on another size of track no longer fit the race: a rider would get a
+    // first lap longer than the track.
+    const std::string sizeBefore = txtTrackSize.text();
+    LookUpTrack();
+    if (txtTrackSize.text() != sizeBefore) values_.raceLaps = 0;
+}
+
+void Track::cboTrackName_Change() {
+    LookUpTrack();
+    // A new name may mean a new track: the laps must be worked out again.
+    values_.raceLaps = 0;
+}
+
 void Track::LookUpTrack() {
-    for (const TrackEntry& track : TrackDirectory()) {
-        if (track.name != cboTrackName.text()) continue;
-        txtTrackSize.setText(std::string(track.size));
-        lblTrackSurface.setCaption(std::string(track.surface));
-        lblAddress.setCaption(std::string(track.address));
-        lblContact.setCaption(std::string(track.contact));
-        lblTel.setCaption(std::string(track.telephone));
+    const TrackEntry* track = FindVenue(TrackDirectory(), cboTrackName.text());
+    if (!track) {
+        // An unknown name keeps the size already shown, which may have been typed by hand.
+        for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
+            caption->setCaption({});
+        }
         return;
     }
-    // An unknown name keeps the size already shown, which may have been typed by hand.
-    for (Label* caption : {&lblTrackSurface, &lblAddress, &lblContact, &lblTel}) {
-        caption->setCaption({});
-    }
+    txtTrackSize.setText(std::string(track->size));
+    lblTrackSurface.setCaption(std::string(track->surface));
+    lblAddress.setCaption(std::string(track->address));
+    lblContact.setCaption(std::string(track->contact));
+    lblTel.setCaption(std::string(track->telephone));
 }
 
 void Track::ClearTrackWindow() {

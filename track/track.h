@@ -12,38 +12,40 @@ namespace velomark::track {
 // Working values of the window, kept for the whole run.
 struct TrackValues {
     // Race distance, laps and target time
-    float TrackSize;
-    float RaceLaps;
-    float RaceDistance;
-    std::int16_t TargetSeconds;
-    float SecondsPerLap;
-    std::int16_t WholeLaps;
-    float FirstLapDistance;
+    float trackSize;
+    float raceLaps;
+    float raceDistance;
+    std::int16_t targetSeconds;
+    float secondsPerLap;
+    std::int16_t wholeLaps;
+    float firstLapDistance;
     // Standing start and lap times
-    float StartLoading;
-    float FirstLapEntered;
-    float FirstLapTime;
-    float SubsequentLapTime;
-    double TotalTime;
-    float RaceKilometres;
-    float KiloPace;
-    float FirstKiloTime;
-    float SubsequentKiloTime;
+    float startLoading;
+    float firstLapEntered;
+    float firstLapTime;
+    float subsequentLapTime;
+    double totalTime;
+    float raceKilometres;
+    float kiloPace;
+    float firstKiloTime;
+    float subsequentKiloTime;
     // Elapsed time at the end of laps 1 to 16 (lap 1 is the first-lap time).
-    std::array<float, 16> LapElapsed;
+    std::array<float, 16> lapElapsed;
 };
 
 // "Track Stats": race distance against laps of a track from the built-in directory, the
 // seconds per lap of a target time, and a schedule from a standing start with lap-by-lap times.
 class Track : public CalculatorWindow {
   public:
-    static constexpr const char* kName = "frmTrack";
+    static constexpr const char* kName = windows::kTrack;
     static constexpr int kLapLines = 16;
 
     Track(Application& app, TrackValues& values);
 
   private:
     // Track directory
+    void cboTrackName_Click();
+    void cboTrackName_Change();
     void LookUpTrack();
     void ClearTrackWindow();
 

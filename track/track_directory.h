@@ -7,7 +7,9 @@
 namespace velomark::track {
 
 // One velodrome or outdoor track of the built-in directory. The size text goes into the track
-// size field unchanged (an empty one empties it); an empty text stays blank on screen.
+// size field unchanged (an empty one empties it); an empty text stays blank on screen. The
+// track list offers the tracks by their place in it; one without a place (0) is found only
+// when its name is typed.
 struct TrackEntry {
     std::string_view name;
     std::string_view size;
@@ -15,13 +17,13 @@ struct TrackEntry {
     std::string_view address;
     std::string_view contact;
     std::string_view telephone;
+    int listPlace;
 };
 
 // The tracks in the order their names are matched.
 std::span<const TrackEntry> TrackDirectory();
 
-// The names offered in the track list, in list order. Not every track is listed: some are
-// found only when their name is typed.
+// The names offered in the track list, in list order.
 std::span<const std::string_view> ListedTrackNames();
 
 }  // namespace velomark::track

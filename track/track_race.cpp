@@ -18,7 +18,7 @@ void Track::cboRaceDistance_LostFocus() {
     const double typed = LeadingNumber(cboRaceDistance.text());
     if (typed > 0) {
         if (const auto distance = TrackFigure(typed)) {
-            values_.RaceDistance = *distance;
+            values_.raceDistance = *distance;
         } else {
             ShowMessage(messages::kTooLarge);
         }
@@ -30,7 +30,7 @@ void Track::txtRaceLaps_LostFocus() {
     const double typed = LeadingNumber(txtRaceLaps.text());
     if (typed > 0) {
         if (const auto laps = TrackFigure(typed)) {
-            values_.RaceLaps = *laps;
+            values_.raceLaps = *laps;
         } else {
             ShowMessage(messages::kTooLarge);
         }
@@ -44,43 +44,43 @@ std::optional<float> Track::ReadTrackSize() {
         ShowMessage(messages::kTooLarge);
         return std::nullopt;
     }
-    values_.TrackSize = *size;
-    if (values_.TrackSize <= 0) {
+    values_.trackSize = *size;
+    if (values_.trackSize <= 0) {
         ShowMessage(messages::kSizeMissing);
         return std::nullopt;
     }
-    return values_.TrackSize;
+    return values_.trackSize;
 }
 
 void Track::LapsFromDistance() {
     if (const auto size = ReadTrackSize()) {
-        const double laps = static_cast<double>(values_.RaceDistance) / *size;
+        const double laps = static_cast<double>(values_.raceDistance) / *size;
         const LapSplit split = SplitLaps(laps, *size);
         if (const auto kept = TrackFigure(split.whole ? split.completeLaps : laps)) {
-            values_.RaceLaps = *kept;
+            values_.raceLaps = *kept;
         } else {
             ShowMessage(messages::kTooLarge);
         }
     }
-    txtRaceLaps.setText(NumberText(values_.RaceLaps));
+    txtRaceLaps.setText(NumberText(values_.raceLaps));
     TrimToPattern(txtRaceLaps, "0.0000");
 }
 
 void Track::DistanceFromLaps() {
     if (const auto size = ReadTrackSize()) {
         // Laps that end within the tolerance of the line are that whole number of laps.
-        const LapSplit split = SplitLaps(values_.RaceLaps, *size);
-        if (split.whole && split.completeLaps != values_.RaceLaps) {
-            values_.RaceLaps = static_cast<float>(split.completeLaps);
-            txtRaceLaps.setText(NumberText(values_.RaceLaps));
+        const LapSplit split = SplitLaps(values_.raceLaps, *size);
+        if (split.whole && split.completeLaps != values_.raceLaps) {
+            values_.raceLaps = static_cast<float>(split.completeLaps);
+            txtRaceLaps.setText(NumberText(values_.raceLaps));
         }
-        if (const auto distance = TrackFigure(static_cast<double>(values_.RaceLaps) * *size)) {
-            values_.RaceDistance = *distance;
+        if (const auto distance = TrackFigure(static_cast<double>(values_.raceLaps) * *size)) {
+            values_.raceDistance = *distance;
         } else {
             ShowMessage(messages::kTooLarge);
         }
     }
-    cboRaceDistance.setText(NumberText(values_.RaceDistance));
+    cboRaceDistance.setText(NumberText(values_.raceDistance));
     TrimToPattern(cboRaceDistance, "0.0");
 }
 
@@ -101,7 +101,7 @@ void Track::txtTargSecs_LostFocus() {
     if (!HasTrackAndDistance()) return;
     if (!ReadTargetTime()) return;
     // No laps yet (or a new track name since): seconds per lap would mean nothing.
-    if (values_.RaceLaps == 0) {
+    if (values_.raceLaps == 0) {
         ShowMessage(messages::kDistanceMissing);
         return;
     }
@@ -119,7 +119,7 @@ void Track::txtTargSecs_LostFocus() {
         }
     }
     if (!ShowSecondsPerLap()) return;
-    if (size <= 0 || values_.TrackSize <= 0) {
+    if (size <= 0 || values_.trackSize <= 0) {
         ShowMessage(messages::kSizeMissing);
         return;
     }
@@ -129,7 +129,7 @@ void Track::txtTargSecs_LostFocus() {
         ShowMessage(messages::kDistanceMissing);
         return;
     }
-    values_.WholeLaps = *wholeLaps;
+    values_.wholeLaps = *wholeLaps;
     ShowFirstLap();
 }
 
@@ -146,26 +146,26 @@ bool Track::ReadTargetTime() {
         ShowMessage(messages::kTargetTooLong);
         return false;
     }
-    values_.TargetSeconds = *seconds;
+    values_.targetSeconds = *seconds;
     return true;
 }
 
 bool Track::ShowSecondsPerLap() {
-    const auto perLap = TrackFigure(values_.TargetSeconds / static_cast<double>(values_.RaceLaps));
+    const auto perLap = TrackFigure(values_.targetSeconds / static_cast<double>(values_.raceLaps));
     if (!perLap) {
         // Laps too few to hold as a number: no race distance to speak of.
         ShowMessage(messages::kDistanceMissing);
         return false;
     }
-    values_.SecondsPerLap = *perLap;
-    txtSecsLap.setText(NumberText(values_.SecondsPerLap));
+    values_.secondsPerLap = *perLap;
+    txtSecsLap.setText(NumberText(values_.secondsPerLap));
     TrimToPattern(txtSecsLap, "0.000");
     return true;
 }
 
 void Track::ShowFirstLap() {
     TrackValues& v = values_;
-    auto remainder = TrackFigure(v.RaceDistance - static_cast<double>(v.WholeLaps) * v.TrackSize);
+    auto remainder = TrackFigure(v.raceDistance - static_cast<double>(v.wholeLaps) * v.trackSize);
     if (!remainder) {
         ShowMessage(messages::kTooLarge);
         return;
@@ -173,18 +173,18 @@ void Track::ShowFirstLap() {
     // The whole laps are counted from the distance as the field shows it, to a tenth of a
     // metre: a race a little more than the tolerance short of a whole number of laps can read
     // as that number. The race then has one full lap fewer and a near-full part lap first.
-    if (v.WholeLaps > 0 && *remainder < 0 && !IsNoDistance(*remainder)) {
-        --v.WholeLaps;
-        remainder = TrackFigure(static_cast<double>(*remainder) + v.TrackSize);
+    if (v.wholeLaps > 0 && *remainder < 0 && !IsNoDistance(*remainder)) {
+        --v.wholeLaps;
+        remainder = TrackFigure(static_cast<double>(*remainder) + v.trackSize);
     }
     // What is left over is ridden first; nothing left over means a full first lap.
-    v.FirstLapDistance = IsNoDistance(*remainder) ? v.TrackSize : *remainder;
-    txtLap1Dist.setText(NumberText(v.FirstLapDistance));
+    v.firstLapDistance = IsNoDistance(*remainder) ? v.trackSize : *remainder;
+    txtLap1Dist.setText(NumberText(v.firstLapDistance));
     TrimToPattern(txtLap1Dist, "0.000");
     // Once a loading has been applied, the first-lap time belongs to the standing start.
-    if (v.StartLoading != 0) return;
+    if (v.startLoading != 0) return;
     const auto firstLapTime =
-        TrackFigure(static_cast<double>(v.FirstLapDistance) / v.TrackSize * v.SecondsPerLap);
+        TrackFigure(static_cast<double>(v.firstLapDistance) / v.trackSize * v.secondsPerLap);
     if (!firstLapTime) {
         ShowMessage(messages::kTooLarge);
         return;

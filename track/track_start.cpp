@@ -39,14 +39,14 @@ struct StartPlan {
 };
 
 std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float entered) {
-    const double target = v.TargetSeconds;
-    const double laps = v.RaceLaps;
-    const double size = v.TrackSize;
-    const int wholeLaps = v.WholeLaps;
+    const double target = v.targetSeconds;
+    const double laps = v.raceLaps;
+    const double size = v.trackSize;
+    const int wholeLaps = v.wholeLaps;
     const bool wholeRace = wholeLaps >= 1 && IsNoDistance((laps - wholeLaps) * size);
     // The full laps after the first one.
     const int laterLaps = wholeRace ? wholeLaps - 1 : wholeLaps;
-    const double firstShare = v.FirstLapDistance / size;
+    const double firstShare = v.firstLapDistance / size;
 
     StartPlan plan{};
     std::optional<float> first;
@@ -70,15 +70,15 @@ std::optional<StartPlan> PlanStart(const TrackValues& v, bool loadingMode, float
     plan.subsequentLapTime = *later;
     plan.totalTime = (laterLaps > 0 ? laterLaps * static_cast<double>(*later) : 0.0) + *first;
 
-    plan.raceKilometres = v.RaceDistance / kMetresPerKilometre;
-    if (v.RaceDistance >= kMetresPerKilometre) {
+    plan.raceKilometres = v.raceDistance / kMetresPerKilometre;
+    if (v.raceDistance >= kMetresPerKilometre) {
         const auto pace = TrackFigure((target - plan.loading) / plan.raceKilometres);
         const auto firstKilo = pace ? TrackFigure(static_cast<double>(*pace) + plan.loading) : pace;
         if (!firstKilo) return std::nullopt;
         plan.kiloPace = *pace;
         plan.firstKiloTime = *firstKilo;
     }
-    if (v.RaceDistance >= 2 * kMetresPerKilometre) {
+    if (v.raceDistance >= 2 * kMetresPerKilometre) {
         const auto laterKilo =
             TrackFigure((target - plan.firstKiloTime) / (plan.raceKilometres - 1.0f));
         if (!laterKilo) return std::nullopt;
@@ -105,11 +105,11 @@ void Track::txtLoad_LostFocus() {
 
 void Track::BuildStartSchedule() {
     TrackValues& v = values_;
-    if (v.RaceLaps == 0) {
+    if (v.raceLaps == 0) {
         ShowMessage(messages::kDistanceMissing);
         return;
     }
-    if (v.TrackSize <= 0) {
+    if (v.trackSize <= 0) {
         ShowMessage(messages::kSizeMissing);
         return;
     }
@@ -122,29 +122,29 @@ void Track::BuildStartSchedule() {
     }
 
     if (loadingMode) {
-        v.StartLoading = *entered;
+        v.startLoading = *entered;
     } else {
-        v.FirstLapEntered = *entered;
+        v.firstLapEntered = *entered;
     }
-    v.RaceKilometres = plan->raceKilometres;
-    v.FirstLapTime = plan->firstLapTime;
-    v.SubsequentLapTime = plan->subsequentLapTime;
-    v.TotalTime = plan->totalTime;
+    v.raceKilometres = plan->raceKilometres;
+    v.firstLapTime = plan->firstLapTime;
+    v.subsequentLapTime = plan->subsequentLapTime;
+    v.totalTime = plan->totalTime;
 
-    txt1stLapTime.setText(NumberText(v.FirstLapTime));
-    txtSubsLaps.setText(NumberText(v.SubsequentLapTime));
-    const TimeParts<double> total = SplitTime(v.TotalTime, kLapTimeSplit);
+    txt1stLapTime.setText(NumberText(v.firstLapTime));
+    txtSubsLaps.setText(NumberText(v.subsequentLapTime));
+    const TimeParts<double> total = SplitTime(v.totalTime, kLapTimeSplit);
     txtTotMins.setText(NumberText(total.minutes));
     txtTotSecs.setText(NumberText(total.seconds));
     TrimToPattern(txt1stLapTime, "0.000");
     TrimToPattern(txtSubsLaps, "0.000");
     TrimToPattern(txtTotSecs, "0.000");
 
-    const bool firstKilo = v.RaceDistance >= kMetresPerKilometre;
+    const bool firstKilo = v.raceDistance >= kMetresPerKilometre;
     if (firstKilo) {
-        v.KiloPace = plan->kiloPace;
-        v.FirstKiloTime = plan->firstKiloTime;
-        const TimeParts<float> time = SplitTime(v.FirstKiloTime, kLapTimeSplit);
+        v.kiloPace = plan->kiloPace;
+        v.firstKiloTime = plan->firstKiloTime;
+        const TimeParts<float> time = SplitTime(v.firstKiloTime, kLapTimeSplit);
         txtKilo1Mins.setText(NumberText(time.minutes));
         txtKilo1Secs.setText(NumberText(time.seconds));
     }
@@ -153,10 +153,10 @@ void Track::BuildStartSchedule() {
     }
     TrimToPattern(txtKilo1Secs, "0.000");
 
-    const bool laterKilos = v.RaceDistance >= 2 * kMetresPerKilometre;
+    const bool laterKilos = v.raceDistance >= 2 * kMetresPerKilometre;
     if (laterKilos) {
-        v.SubsequentKiloTime = plan->subsequentKiloTime;
-        const TimeParts<float> time = SplitTime(v.SubsequentKiloTime, kLapTimeSplit);
+        v.subsequentKiloTime = plan->subsequentKiloTime;
+        const TimeParts<float> time = SplitTime(v.subsequentKiloTime, kLapTimeSplit);
         txtSubsKiloMins.setText(NumberText(time.minutes));
         txtSubsKiloSecs.setText(NumberText(time.seconds));
     }
@@ -167,16 +167,16 @@ void Track::BuildStartSchedule() {
     TrimToPattern(txtSubsKiloSecs, "0.000");
 
     for (int lap = 1; lap < plan->lapLines; ++lap) {
-        v.LapElapsed[lap] = plan->lapElapsed[lap];
+        v.lapElapsed[lap] = plan->lapElapsed[lap];
     }
-    v.LapElapsed[0] = v.FirstLapTime;
+    v.lapElapsed[0] = v.firstLapTime;
     ShowLapTimes(plan->lapLines);
 }
 
 void Track::ShowLapTimes(int lines) {
     // The first line is the first lap's own time; the others are the time elapsed at the end
     // of each lap.
-    txtLap[0].setText("1 - " + FormatPattern(values_.FirstLapTime, "0.000"));
+    txtLap[0].setText("1 - " + FormatPattern(values_.firstLapTime, "0.000"));
     txtLap[0].setVisible(true);
     for (int lap = 1; lap < kLapLines; ++lap) {
         TextField& line = txtLap[lap];
@@ -184,7 +184,7 @@ void Track::ShowLapTimes(int lines) {
             line.setVisible(false);
             continue;
         }
-        const TimeParts<float> elapsed = SplitTime(values_.LapElapsed[lap], kLapTimeSplit);
+        const TimeParts<float> elapsed = SplitTime(values_.lapElapsed[lap], kLapTimeSplit);
         line.setText(std::to_string(lap + 1) + " - " + NumberText(elapsed.minutes) + ":" +
                      FormatPattern(elapsed.seconds, "0.000"));
         line.setVisible(true);

@@ -38,6 +38,7 @@ help)
         expect_status 0 "$option"
         says "$out" "Usage: velomark [options]" || fail "$option prints no usage line"
         says "$out" "--version" || fail "$option does not name --version"
+        says "$out" "gear tables" || fail "$option leaves a calculator out"
         says "$out" "xvfb-run -a velomark" || fail "$option does not say how to run without a display"
         [ -s "$err" ] && fail "$option wrote to standard error"
     done

@@ -122,6 +122,10 @@ TEST_F(BinderTest, TheWidgetsShowTheModel) {
     EXPECT_EQ(field.text(), "12");
     EXPECT_TRUE(field.isReadOnly());
     EXPECT_EQ(field.palette().color(QPalette::Base), QColor(192, 255, 255));
+    // Switched off, a field looks it whatever its colour when typable.
+    form.txtD.setEnabled(false);
+    EXPECT_EQ(field.palette().color(QPalette::Disabled, QPalette::Base),
+              QApplication::palette(&field).color(QPalette::Disabled, QPalette::Base));
     EXPECT_FALSE(widget<QPushButton>(form.cmdG).isEnabled());
     EXPECT_TRUE(widget<QCheckBox>(form.chkC).isHidden());
     // A text the program writes is shown as it is, "&" included.

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop.h"
@@ -67,12 +69,20 @@ ChartMark Mark(double value, std::string label, bool flagged = false, bool close
 }
 
 // 53/39 on a gear-inch axis.
+// A chart of lanes alone, with no legend and no line.
+ChartData LaneChart(std::string title, double low, double high, std::vector<ChartLane> lanes) {
+    ChartData data;
+    data.axisTitle = std::move(title);
+    data.low = low;
+    data.high = high;
+    data.lanes = std::move(lanes);
+    return data;
+}
+
 ChartData TwoLanes() {
-    return {"Gear inches",
-            40,
-            130,
-            {{"53", {Mark(120, "11"), Mark(100, "13"), Mark(80, "17")}},
-             {"39", {Mark(90, "11"), Mark(70, "14"), Mark(50, "21")}}}};
+    return LaneChart("Gear inches", 40, 130,
+                     {{"53", {Mark(120, "11"), Mark(100, "13"), Mark(80, "17")}},
+                      {"39", {Mark(90, "11"), Mark(70, "14"), Mark(50, "21")}}});
 }
 
 class ChartViewTest : public ::testing::Test {
@@ -121,10 +131,9 @@ TEST_F(ChartViewTest, MarksFallWhereTheirValuesSayLanesTopToBottom) {
 }
 
 TEST_F(ChartViewTest, FlaggedMarksWarnAndCloseOnesAreRinged) {
-    view.setData({"Development (m)",
-                  3,
-                  9,
-                  {{"50", {Mark(4, "28"), Mark(8.2, "11", true), Mark(6, "17", false, true)}}}});
+    view.setData(
+        LaneChart("Development (m)", 3, 9,
+                  {{"50", {Mark(4, "28"), Mark(8.2, "11", true), Mark(6, "17", false, true)}}}));
     const QImage image = Render(view);
     const ChartScale scale = view.scale();
     const double middle = view.laneMiddle(0);
@@ -158,10 +167,11 @@ TEST_F(ChartViewTest, NothingToShowDrawsNoMarks) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const ChartData nothing[] = {
         {},
-        {"Gear inches", 40, 130, {}},
-        {"Gear inches", 40, 130, {{"53", {}}, {"39", {}}}},
+        LaneChart("Gear inches", 40, 130, {}),
+        LaneChart("Gear inches", 40, 130, {{"53", {}}, {"39", {}}}),
         // Values the axis does not reach, or that are no number, are left out.
-        {"Gear inches", 40, 130, {{"53", {Mark(nan, "11"), Mark(200, "12"), Mark(-5, "13")}}}},
+        LaneChart("Gear inches", 40, 130,
+                  {{"53", {Mark(nan, "11"), Mark(200, "12"), Mark(-5, "13")}}}),
     };
     for (const ChartData& data : nothing) {
         view.setData(data);
@@ -172,7 +182,7 @@ TEST_F(ChartViewTest, NothingToShowDrawsNoMarks) {
 }
 
 TEST_F(ChartViewTest, ASingleGearStandsInTheMiddleOfItsAxis) {
-    view.setData({"Gear inches", 66.3, 66.3, {{"53", {Mark(66.3, "21")}}}});
+    view.setData(LaneChart("Gear inches", 66.3, 66.3, {{"53", {Mark(66.3, "21")}}}));
     const ChartScale scale = view.scale();
     EXPECT_NEAR(scale.x(66.3), (scale.left + scale.right) / 2, 1e-9);
     const std::vector<Blob> dots = BlobsOf(Render(view), ChartView::kMarkFill);

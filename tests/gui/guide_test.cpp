@@ -32,7 +32,8 @@ namespace {
 
 const std::vector<std::string> kCalculators = {
     windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
-    windows::kLicencePoints, windows::kGearTable,  windows::kRoute};
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower,
+    windows::kRoute};
 
 // The pictures the section starting at this block shows, up to the next heading of its level
 // or above.
@@ -169,7 +170,8 @@ TEST(HelpMenu, ComesAfterTheWindowMenuWithAnAccessKeyOfItsOwn) {
 }
 
 TEST(AboutText, NamesTheProgramItsVersionLicenceAndQt) {
-    const QString about = AboutText();
+    const QString about = AboutText("Calculators for racing cyclists: gear tables.");
+    EXPECT_TRUE(about.contains("gear tables"));
     EXPECT_TRUE(about.contains("Velomark (Lite)"));
     EXPECT_TRUE(about.contains(QStringLiteral("Version %1").arg(kVersionText)));
     EXPECT_TRUE(about.contains("GPL-3.0-or-later"));

@@ -58,28 +58,20 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.5 && w <= 4) }' ||
     fail "the splash gave way after $waited s, not after two seconds"
 [ "$(visible_windows)" -eq 1 ] || fail "the splash is still shown beside the main menu"
 
-# "&Time Trials" and "Gear &Table" share their access key: Alt+T moves the focus between the two
-# buttons and Space then clicks the one it is on, so those two may take a second try.
+# Every main-menu access key opens its window at once.
 declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
-                [frmGearTable]=t [frmRoute]=s)
-declare -A shared=([t]=1)
+                [frmGearTable]=b [frmPower]=p [frmRoute]=s)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
                   [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$'
+                  [frmPower]='^Power and Pace$'
                   [frmRoute]='^Route Schedule$')
 for window in "$@"; do
     letter=${key[$window]}
     opened=
-    for _ in 1 2; do
-        xdotool windowfocus --sync "$menu"
-        xdotool key --window "$menu" "alt+$letter"
-        [ -n "${shared[$letter]:-}" ] && xdotool key --window "$menu" space
-        if wait_window 5 --name "${title[$window]}" >/dev/null; then
-            opened=yes
-            break
-        fi
-        [ -n "${shared[$letter]:-}" ] || break
-    done
+    xdotool windowfocus --sync "$menu"
+    xdotool key --window "$menu" "alt+$letter"
+    wait_window 5 --name "${title[$window]}" >/dev/null && opened=yes
     [ -n "$opened" ] || fail "$window did not open from its button"
 done
 [ "$(visible_windows)" -eq $(($# + 1)) ] || fail "not every window is open beside the main menu"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,9 +9,14 @@
 #include <QPushButton>
 
 #include "desktop.h"
+#include "gears/gear_chart.h"
+#include "gears/gear_table.h"
+#include "licence/licence_points.h"
 #include "road/road.h"
 #include "shell/main_menu.h"
 #include "shell/splash.h"
+#include "timetrials/time_trials.h"
+#include "track/track.h"
 
 namespace velomark::gui {
 namespace {
@@ -171,6 +177,27 @@ TEST(WindowFrame, AClickOnASplashLabelDoesNotDismissIt) {
     QTest::mouseClick(&frame, Qt::LeftButton, {}, {2, 2});
     EXPECT_EQ(desktop.app.loaded(Splash::kName), nullptr);
     EXPECT_NE(desktop.app.loaded(MainMenu::kName), nullptr);
+}
+
+// A screen reader names every field a person types into and every list by its label: never by
+// nothing, nor by what it holds.
+TEST(EveryWindow, NamesItsFieldsAndListsByTheirLabels) {
+    Desktop desktop;
+    for (const char* name : {MainMenu::kName, gears::GearChart::kName,
+                             timetrials::TimeTrials::kName, track::Track::kName, road::Road::kName,
+                             licence::LicencePoints::kName, gears::GearTable::kName}) {
+        const Form& window = desktop.open(name);
+        for (QWidget* widget : desktop.frontEnd.windowOf(window)->findChildren<QWidget*>()) {
+            const auto* edit = qobject_cast<QLineEdit*>(widget);
+            if (!qobject_cast<QComboBox*>(widget) && !(edit && !edit->isReadOnly())) continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            ASSERT_NE(accessible, nullptr);
+            const QString heard = accessible->text(QAccessible::Name);
+            const std::string where = std::string(name) + " " + widget->objectName().toStdString();
+            EXPECT_FALSE(heard.isEmpty()) << where;
+            EXPECT_NE(heard, accessible->text(QAccessible::Value)) << where;
+        }
+    }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "shell/application.h"
 #include "shell/control.h"
 #include "shell/form.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark {
 namespace {

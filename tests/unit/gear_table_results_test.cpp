@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "app/calculators.h"
+#include "gears/gear_figures.h"
 #include "gears/gear_table.h"
 #include "gears/stem_card.h"
 #include "shell/chart.h"
+#include "shell/field_rules.h"
 #include "shell/grid.h"
 #include "shell/main_menu.h"
 #include "tools/harness/program.h"
@@ -177,15 +179,75 @@ TEST_F(GearTableResults, TheStemCardFitsNinetyBySixtyMillimetresAtTheTopLeft) {
     EXPECT_EQ(page.lines.size(), 4u + 2u + 6u * 4u);
 }
 
-TEST(GearTableMenu, TheGearTableButtonComesRightAfterExitInTheMainMenusTabOrder) {
+// Whatever the unit, every text of a card for the longest name and the largest table fits its
+// box as the page printer may draw it, and every box is on the card.
+TEST_F(GearTableResults, EveryTextOfTheStemCardFitsItsBox) {
+    enter("txtChainrings", "130/129/128");
+    enter("txtSprockets", "9 10 11 12 13 14 15 16 17 18 19 20 21");
+    pick("cboWheelsize", "700c tubular *");
+    pick("cboCrank", "175");
+    enter("txtCadence", "250");
+    enter("txtRollout", "1");
+    enter("cboSetup", std::string(kLongestSetupName, 'W'));
+    for (const std::string_view unit : kUnitNames) {
+        pick("cboUnits", std::string(unit));
+        window->click(program.menuEntry("mnuWinPrint"));
+        const PrintedPage& page = program.platform().pages().back();
+        ASSERT_GE(page.texts.size(), 2u + 3u + 13u * 4u) << unit;
+        for (const PrintedText& text : page.texts) {
+            EXPECT_LE(PrintedWidth(text.text, text.points), text.width)
+                << unit << ": " << text.text;
+            EXPECT_LE(PrintedLineHeight(text.points), text.height) << unit << ": " << text.text;
+            EXPECT_GE(text.x, 0) << text.text;
+            EXPECT_LE(text.x + text.width, kStemCardWidth) << text.text;
+            EXPECT_LE(text.y + text.height, kStemCardHeight) << text.text;
+        }
+    }
+}
+
+// The compared bike's gears are lanes of their own under the first bike's, in the second
+// colour and named by their bike, on the same axis.
+TEST(GearFigures, TheComparedBikesGearsAreLanesUnderTheFirstBikes) {
+    const GearCells first = CellsOf(
+        ValuesOf({"", "50/34", "11-12-13", "700 x 25c *", "", "", "", ""}), GearUnit::GearInches);
+    const GearCells second = CellsOf(
+        ValuesOf({"", "53/39", "11-13", "700 x 23c *", "", "", "", ""}), GearUnit::GearInches);
+    const ChartBike compared{&second, "Race"};
+    const ChartData chart = ChartOf(GearUnit::GearInches, {&first, "Sportive"}, &compared);
+    ASSERT_EQ(chart.lanes.size(), 4u);
+    // The legend says what the rings and the warning colour mean.
+    EXPECT_EQ(chart.closeMeaning, "Near-duplicate");
+    EXPECT_EQ(chart.flaggedMeaning, "Over the rollout limit");
+    const std::vector<std::string> names{"Sportive 50", "Sportive 34", "Race 53", "Race 39"};
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+        EXPECT_EQ(chart.lanes[lane].name, names[lane]);
+        EXPECT_EQ(chart.lanes[lane].second, lane >= 2);
+        const GearCells& cells = lane < 2 ? first : second;
+        ASSERT_EQ(chart.lanes[lane].marks.size(), cells.size());
+        for (std::size_t row = 0; row < cells.size(); ++row) {
+            const ChartMark& mark = chart.lanes[lane].marks[row];
+            EXPECT_EQ(mark.value, cells[row][lane % 2].value);
+            EXPECT_EQ(mark.label, cells[row][lane % 2].text.empty()
+                                      ? ""
+                                      : NumberText(cells[row][lane % 2].sprocket));
+            EXPECT_GT(mark.value, chart.low);
+            EXPECT_LT(mark.value, chart.high);
+        }
+    }
+    EXPECT_EQ(chart.lanes[2].marks[0].value, 126.6);  // 53 x 11 on 700 x 23c
+    EXPECT_EQ(ComparisonText(first, second),
+              "Top 119.9 vs 126.6 \u00B7 bottom 69 vs 78.8 \u00B7 6 vs 4 gears, 6 vs 4 distinct");
+}
+
+TEST(GearTableMenu, TheNewerWindowsButtonsComeAfterExitInTheMainMenusTabOrder) {
     harness::Program program(RegisterCalculators);
     program.start();
     const auto& order = program.mainMenu().tabOrder();
-    const auto exit = std::find_if(order.begin(), order.end(),
-                                   [](const Control* c) { return c->name() == "cmdExit"; });
-    ASSERT_NE(exit, order.end());
-    ASSERT_NE(exit + 1, order.end());
-    EXPECT_EQ(exit[1]->name(), "cmdGearTable");
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(order[order.size() - 4]->name(), "cmdExit");
+    EXPECT_EQ(order[order.size() - 3]->name(), "cmdGearTable");
+    EXPECT_EQ(order[order.size() - 2]->name(), "cmdPower");
+    EXPECT_EQ(order.back()->name(), "cmdRoute");
     Form& window = program.open(GearTable::kName);
     EXPECT_EQ(window.focused(), window.find("txtChainrings"));
 }

@@ -10,8 +10,8 @@
 #include "app/calculators.h"
 #include "road/road.h"
 #include "shell/main_menu.h"
-#include "shell/recording_platform.h"
 #include "shell/splash.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::harness {
 namespace {

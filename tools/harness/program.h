@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/application.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark {
 class MainMenu;

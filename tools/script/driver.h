@@ -7,7 +7,7 @@
 
 #include "shell/application.h"
 #include "shell/grid.h"
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 namespace velomark::script {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/recording_platform.h"
+#include "tools/harness/recording_platform.h"
 
 #include <ctime>
 #include <fstream>
