@@ -6,6 +6,7 @@
 #include "licence/licence_points.h"
 #include "power/power_and_pace.h"
 #include "road/road.h"
+#include "route/route_window.h"
 #include "shell/application.h"
 #include "timetrials/time_trials.h"
 #include "track/track.h"
@@ -33,6 +34,7 @@ constexpr Calculator kCalculators[] = {
     {"racing-licence points", &Register<licence::LicencePoints, licence::LicencePointsValues>},
     {"gear tables", &Register<gears::GearTable, gears::GearTableValues>},
     {"power and pace", &Register<power::PowerAndPace, power::PowerAndPaceValues>},
+    {"route schedules", &Register<route::Route, route::RouteValues>},
 };
 
 }  // namespace

@@ -80,6 +80,16 @@ bool SensibleText(std::string_view text) {
     return !HasNonNumberWord(text) && !HasExponentNumber(text);
 }
 
+// Whether the text is the window's own message, a "{}" in it standing for any detail.
+bool IsMessage(std::string_view text, std::string_view own) {
+    const auto detail = own.find("{}");
+    if (detail == std::string_view::npos) return text == own;
+    const std::string_view before = own.substr(0, detail);
+    const std::string_view after = own.substr(detail + 2);
+    return text.size() >= before.size() + after.size() && text.starts_with(before) &&
+           text.ends_with(after);
+}
+
 bool ReadsAsFiniteNumber(std::string_view text) {
     if (StrictNumber(text)) return true;
     if (DateFromText(text)) return true;
@@ -236,7 +246,7 @@ std::string Invariants::check(const Form& window) {
         if (message.title != kApplicationTitle) return "a message titled " + Quoted(message.title);
         if (profile_.messages.empty()) continue;
         if (std::find_if(profile_.messages.begin(), profile_.messages.end(), [&](const char* own) {
-                return message.text == own;
+                return IsMessage(message.text, own);
             }) == profile_.messages.end()) {
             return "a message that is not the window's own: " + Quoted(message.text);
         }

@@ -155,10 +155,24 @@ bool WidgetSession::step(ActionInput& input) {
     if (app().ended()) return false;
     reopenHome(input);
     if (app().ended()) return false;
+    answerNextFileDialog();
     act(input);
     // A run that leaves alone whatever ends the program must find it still running.
     if (options_.keepRunning && app().ended()) fail("the program ended, though nothing ended it");
     return !app().ended();
+}
+
+// A window that opens files (a route) gets, in turn, each of its profile's files and a cancel
+// whenever it asks for one.
+void WidgetSession::answerNextFileDialog() {
+    RecordingPlatform& platform = driver_->platform();
+    const Form* window = current();
+    const WindowProfile* profile = window ? FindWindowProfile(window->name()) : nullptr;
+    if (platform.queuedOpens() != 0 || !profile || profile->openFiles.empty()) return;
+    const std::size_t files = profile->openFiles.size();
+    const std::size_t turn = opensAnswered_++ % (files + 1);
+    platform.queueOpen(turn == files ? std::nullopt
+                                     : std::optional<std::string>(profile->openFiles[turn]));
 }
 
 // Main Menu and reopening: once no calculator window is left, the person opens one again (a

@@ -27,7 +27,8 @@ class ActionInput;
 // The calculator windows, as the main menu offers them.
 inline constexpr std::array<const char*, 7> kCalculatorWindows = {
     windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
-    windows::kLicencePoints, windows::kGearTable,  windows::kPower};
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower,
+    windows::kRoute};
 
 // Starts Qt once for the whole process, on the offscreen platform whatever the environment
 // says, so that no desktop, clipboard or settings of the person's are ever reached. The first
@@ -91,6 +92,7 @@ class WidgetSession {
     bool stillShown(const Form& window) { return loaded(window.name()) == &window; }
 
     void reopenHome(ActionInput& input);
+    void answerNextFileDialog();
     // Opens from the main menu every calculator window that is not open.
     void openEveryWindow();
     void act(ActionInput& input);
@@ -133,6 +135,7 @@ class WidgetSession {
     ActionTrace trace_;
     std::string actingWindow_;
     std::size_t messagesSeen_ = 0;
+    std::size_t opensAnswered_ = 0;
     // The driver goes first, and with it every widget that reports to the watches.
     std::unique_ptr<script::WidgetDriver> driver_;
 };

@@ -87,6 +87,14 @@ class Session {
                 startAgain();
             }
             if (platform_.queuedSaves() == 0) platform_.queueSave(SaveAnswer(savesAnswered_++));
+            if (platform_.queuedOpens() == 0 && !profile_.openFiles.empty()) {
+                const std::size_t turn = opensAnswered_++;
+                const std::size_t files = profile_.openFiles.size();
+                platform_.queueOpen(
+                    turn % (files + 1) == files
+                        ? std::nullopt
+                        : std::optional<std::string>(profile_.openFiles[turn % (files + 1)]));
+            }
             if (!window()) {
                 invariants_.windowUnloaded();
                 openWindow();
@@ -224,6 +232,7 @@ class Session {
     Invariants invariants_;
     ActionTrace trace_;
     std::size_t savesAnswered_ = 0;
+    std::size_t opensAnswered_ = 0;
 };
 
 }  // namespace

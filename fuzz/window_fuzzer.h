@@ -42,6 +42,10 @@ struct WindowProfile {
     // on the same store.
     void (*startSettings)(RecordingPlatform& platform, unsigned choice,
                           ActionInput& input) = nullptr;
+    // The files the person picks, in turn, whenever the window asks for a file to open (a
+    // route); the dialog is cancelled between them. Paths the window fills in from them are
+    // the person's too.
+    std::span<const char* const> openFiles = {};
 };
 
 // Opens the window in a fresh program and plays the input as a person's actions on it, checking

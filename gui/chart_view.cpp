@@ -17,6 +17,8 @@ namespace {
 constexpr double kPadding = 6;
 constexpr double kNameGap = 10;
 constexpr double kTickLength = 4;
+// Under a series, each lane takes this many text lines' height.
+constexpr double kLaneLinesUnderASeries = 2.5;
 // However wide the window, an axis never carries more ticks than this.
 constexpr std::size_t kMostTicks = 40;
 
@@ -119,11 +121,17 @@ double ChartView::axisY() const {
 
 double ChartView::laneHeight() const {
     if (data_.lanes.empty()) return 0;
+    if (HasSeries(data_)) return QFontMetricsF(font()).height() * kLaneLinesUnderASeries;
     return std::max(1.0, (axisY() - 2 * kPadding) / static_cast<double>(data_.lanes.size()));
 }
 
+double ChartView::lanesTop() const {
+    if (!HasSeries(data_)) return kPadding;
+    return std::max(2 * kPadding, axisY() - laneHeight() * static_cast<double>(data_.lanes.size()));
+}
+
 double ChartView::laneMiddle(int lane) const {
-    return kPadding + laneHeight() * (lane + 0.5);
+    return lanesTop() + laneHeight() * (lane + 0.5);
 }
 
 double ChartView::markRadius() const {
@@ -138,11 +146,8 @@ void ChartView::paintEvent(QPaintEvent*) {
     if (data_.lanes.empty() && !HasSeries(data_)) return;
     const ChartScale scale = this->scale();
     paintAxis(painter, scale);
-    if (HasSeries(data_)) {
-        paintSeries(painter, scale);
-    } else {
-        paintLanes(painter, scale);
-    }
+    if (HasSeries(data_)) paintSeries(painter, scale);
+    paintLanes(painter, scale);
     paintLegend(painter);
 }
 
@@ -229,7 +234,10 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
             // Labels take turns above and below the lane, so neighbours' labels rarely meet.
             const bool above = j % 2 == 0;
             const double top = above ? middle - radius - 1 - labelHeight : middle + radius + 1;
-            painter.drawText(QRectF(x - 20, top, 40, labelHeight),
+            // As wide as its label, so a checkpoint's name shows whole.
+            const double half = std::max(
+                20.0, QFontMetricsF(labelFont).horizontalAdvance(Text(mark.label)) / 2 + 2);
+            painter.drawText(QRectF(x - half, top, 2 * half, labelHeight),
                              Qt::AlignHCenter | (above ? Qt::AlignBottom : Qt::AlignTop),
                              Text(mark.label));
         }
@@ -256,10 +264,15 @@ void ChartView::paintLanes(QPainter& painter, const ChartScale& scale) const {
     }
 }
 
+// The series has the room above the lanes, or all of it when there are none.
+double ChartView::seriesBottom() const {
+    return data_.lanes.empty() ? axisY() : lanesTop() - kPadding;
+}
+
 double ChartView::seriesY(double value) const {
     const auto [low, high] = DrawnRange(data_.series.low, data_.series.high);
     const double top = kPadding + QFontMetricsF(font()).height() / 2;
-    const double bottom = axisY();
+    const double bottom = std::max(top + 1, seriesBottom());
     return bottom - (value - low) / (high - low) * (bottom - top);
 }
 
@@ -269,7 +282,7 @@ void ChartView::paintSeries(QPainter& painter, const ChartScale& scale) const {
     const QColor ink = palette().color(QPalette::Text);
     const auto [low, high] = DrawnRange(series.low, series.high);
     const double top = seriesY(high);
-    const double bottom = axisY();
+    const double bottom = seriesY(low);
     const int most = std::clamp(static_cast<int>((bottom - top) / (1.5 * metrics.height())), 2,
                                 static_cast<int>(kMostTicks));
     const double step = RoundStep(low, high, most);

@@ -30,7 +30,8 @@ QString TickLabel(double value, double step);
 
 // Paints a chart: its lanes top to bottom, each with its name at the left and its marks as dots
 // at their values, each dot labelled; below them the value axis with round ticks and its title.
-// A chart with a series draws it as a line over the value axis instead of the lanes.
+// A chart with a series draws it as a line over the value axis: above the lanes when it has
+// lanes too (a profile over its checkpoints), in their place when it has none.
 class ChartView : public QWidget {
     Q_OBJECT
 
@@ -66,11 +67,14 @@ class ChartView : public QWidget {
 
   private:
     double laneHeight() const;
+    // Where the lanes begin: below the series when there is one.
+    double lanesTop() const;
     double axisY() const;
     void paintAxis(QPainter& painter, const ChartScale& scale) const;
     void paintLanes(QPainter& painter, const ChartScale& scale) const;
     // A series: a line against an upright axis of its own, its marked points labelled.
     double seriesY(double value) const;
+    double seriesBottom() const;
     void paintSeries(QPainter& painter, const ChartScale& scale) const;
     void paintLegend(QPainter& painter) const;
     bool hasLegend() const;

@@ -24,6 +24,27 @@ Qt::Alignment AlignmentOf(PrintedText::Align align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+template <class Dots>
+void PaintSheet(const PrintedPage& page, int sheet, QPainter& painter, Dots dots) {
+    for (const PrintedLine& line : page.lines) {
+        if (line.page != sheet) continue;
+        painter.setPen(QPen(Qt::black, dots(line.width)));
+        painter.drawLine(QPointF(dots(line.x1), dots(line.y1)),
+                         QPointF(dots(line.x2), dots(line.y2)));
+    }
+    for (const PrintedText& text : page.texts) {
+        if (text.page != sheet) continue;
+        QFont font(kFontFamily);
+        font.setPointSizeF(text.points);
+        font.setBold(text.bold);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(dots(text.x), dots(text.y), dots(text.width), dots(text.height)),
+                         AlignmentOf(text.align) | Qt::TextSingleLine,
+                         QString::fromStdString(text.text));
+    }
+}
+
 }  // namespace
 
 bool PrintLaidOutPage(const PrintedPage& page, QPrinter& printer) {
@@ -34,20 +55,13 @@ bool PrintLaidOutPage(const PrintedPage& page, QPrinter& printer) {
     const double dotsPerMm = printer.resolution() / 25.4;
     const auto dots = [dotsPerMm](double millimetres) { return millimetres * dotsPerMm; };
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const PrintedLine& line : page.lines) {
-        painter.setPen(QPen(Qt::black, dots(line.width)));
-        painter.drawLine(QPointF(dots(line.x1), dots(line.y1)),
-                         QPointF(dots(line.x2), dots(line.y2)));
-    }
-    for (const PrintedText& text : page.texts) {
-        QFont font(kFontFamily);
-        font.setPointSizeF(text.points);
-        font.setBold(text.bold);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(dots(text.x), dots(text.y), dots(text.width), dots(text.height)),
-                         AlignmentOf(text.align) | Qt::TextSingleLine,
-                         QString::fromStdString(text.text));
+    const int sheets = page.sheets();
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+        if (sheet > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        PaintSheet(page, sheet, painter, dots);
     }
     return painter.end();
 }

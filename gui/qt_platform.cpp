@@ -19,6 +19,7 @@
 #include "gui/page_printing.h"
 #include "gui/window_printing.h"
 #include "shell/application.h"
+#include "shell/file_reading.h"
 #include "shell/printed_page.h"
 #include "velomark/version.h"
 
@@ -162,6 +163,18 @@ SaveOutcome QtPlatform::saveFileAs(const Form& window, const std::string& sugges
     return SaveBytes(path, bytes);
 }
 
+FileContents QtPlatform::readFile(const std::string& path, std::size_t largest) {
+    return ReadFileBytes(path, largest);
+}
+
+std::optional<std::string> QtPlatform::chooseFileToOpen(const Form& window,
+                                                        const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(widgetOf(window), "Open", QString(),
+                                                      QString::fromStdString(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
 void QtPlatform::showGuide(const std::string& section) {
     if (!guide_) guide_ = std::make_unique<GuideWindow>();
     guide_->showSection(QString::fromStdString(section));
@@ -178,7 +191,8 @@ QString AboutText(const std::string& description) {
                "<p>Free software under the GNU General Public License, version 3 or later "
                "(GPL-3.0-or-later): you may share and change it under its terms. It comes with "
                "no warranty, to the extent permitted by law.</p>"
-               "<p>Runs on Qt %4.</p>")
+               "<p>Runs on Qt %4; reads GPX routes with pugixml and measures them with "
+               "GeographicLib.</p>")
         .arg(kApplicationTitle, kVersionText, QString::fromStdString(description).toHtmlEscaped(),
              qt);
 }

@@ -49,6 +49,9 @@ class QtPlatform : public Platform {
     bool writeSettings(const std::string& section, const SettingsSection& values) override;
     SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                            const std::string& filter, const std::string& bytes) override;
+    FileContents readFile(const std::string& path, std::size_t largest) override;
+    std::optional<std::string> chooseFileToOpen(const Form& window,
+                                                const std::string& filter) override;
     void showGuide(const std::string& section) override;
     void showAbout() override;
 

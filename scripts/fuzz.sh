@@ -39,9 +39,12 @@ for fuzzer in build/fuzz/fuzz/*_fuzzer; do
     log="build/fuzz/logs/$window.log"
     mkdir -p "$corpus" "$work" "$findings" "$(dirname "$log")"
     echo "== $window: ${seconds}s"
+    # A target that reads a file format has a dictionary of its words beside it.
+    dict=()
+    [ -f "fuzz/$window.dict" ] && dict=(-dict="fuzz/$window.dict")
     # One process at a time: the machine's cores are shared.
     if "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -len_control=10 -print_final_stats=1 \
-        -artifact_prefix="$findings/" "$work" "$corpus" >"$log" 2>&1; then
+        "${dict[@]}" -artifact_prefix="$findings/" "$work" "$corpus" >"$log" 2>&1; then
         grep -E "^#[0-9]+[[:space:]]+DONE" "$log" | tail -1 || true
         grep -E 'stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
         if [ "${FUZZ_SAVE:-0}" = 1 ]; then

@@ -8,11 +8,12 @@ set -euo pipefail
 # screenshots; Liberation Sans stands in for Arial; Google Benchmark and hyperfine for the
 # benchmarks in bench/; appstream and desktop-file-utils check the desktop metadata; dpkg-dev
 # and file let CPack work out the Debian package's dependencies, lintian checks the package;
-# librsvg2-bin draws the icon's PNG sizes from its SVG.
+# librsvg2-bin draws the icon's PNG sizes from its SVG; pugixml and GeographicLib read and
+# measure GPX routes.
 packages=(build-essential cmake googletest libgtest-dev qt6-base-dev qt6-base-dev-tools
           qt6-qpa-plugins libgl-dev xvfb xauth xdotool time poppler-utils x11-apps netpbm
           fonts-liberation libbenchmark-dev hyperfine appstream desktop-file-utils dpkg-dev file
-          lintian librsvg2-bin)
+          lintian librsvg2-bin libpugixml-dev libgeographiclib-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

@@ -45,7 +45,7 @@ struct ChartSeries {
 };
 
 // Lanes of marks over one value axis from low to high, which the front end draws with round
-// tick steps between the two ends.
+// tick steps between the two ends, and a line above them.
 struct ChartData {
     std::string axisTitle;
     double low = 0;
@@ -55,7 +55,7 @@ struct ChartData {
     // of mark the chart has no word for.
     std::string closeMeaning;
     std::string flaggedMeaning;
-    // Drawn instead of the lanes when it has points.
+    // Drawn above the lanes, or in their place when there are none, when it has points.
     ChartSeries series;
     friend bool operator==(const ChartData&, const ChartData&) = default;
 };

@@ -19,6 +19,7 @@ MainMenu::MainMenu(Application& app)
       // B was the one letter of its caption still free, so every access key opens at once.
       cmdGearTable(*this, "cmdGearTable", "Gear Ta&ble"),
       cmdPower(*this, "cmdPower", "&Power and Pace"),
+      cmdRoute(*this, "cmdRoute", "Route &Schedule"),
       mnuHelpGuide(*this, "mnuHelpGuide", "&User Guide", "F1") {
     // Handicapping is shown but never offered.
     cmdHcap.setEnabled(false);
@@ -29,13 +30,14 @@ MainMenu::MainMenu(Application& app)
     cmdLicencePoints.onClick([this] { OpenCalculator(windows::kLicencePoints); });
     cmdGearTable.onClick([this] { OpenCalculator(windows::kGearTable); });
     cmdPower.onClick([this] { OpenCalculator(windows::kPower); });
+    cmdRoute.onClick([this] { OpenCalculator(windows::kRoute); });
     cmdExit.onClick([this] { this->app().end(); });
     // The guide's first page is the main menu's own.
     mnuHelpGuide.onClick([this] { this->app().platform().showGuide({}); });
-    // The gear table and the power window came after the others: their buttons are last, so
-    // the keys a person knows still lead where they always did.
+    // The gear table, the power window and the route schedule came after the others: their
+    // buttons are last, so the keys a person knows still lead where they always did.
     setTabOrder({&cmdGears, &cmdTimeTrials, &cmdTrack, &cmdRoad, &cmdHcap, &cmdLicencePoints,
-                 &cmdExit, &cmdGearTable, &cmdPower});
+                 &cmdExit, &cmdGearTable, &cmdPower, &cmdRoute});
 }
 
 Button* MainMenu::buttonOpening(const std::string& windowName) {
@@ -46,6 +48,7 @@ Button* MainMenu::buttonOpening(const std::string& windowName) {
     if (windowName == windows::kLicencePoints) return &cmdLicencePoints;
     if (windowName == windows::kGearTable) return &cmdGearTable;
     if (windowName == windows::kPower) return &cmdPower;
+    if (windowName == windows::kRoute) return &cmdRoute;
     return nullptr;
 }
 

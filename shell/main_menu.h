@@ -30,6 +30,7 @@ class MainMenu : public Form {
     Button cmdExit;
     Button cmdGearTable;
     Button cmdPower;
+    Button cmdRoute;
     // In no menu (the main menu has no menu bar): only its key, F1, reaches it.
     MenuEntry mnuHelpGuide;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "shell/date.h"
@@ -24,6 +26,13 @@ struct StoredSettings {
 
 // What came of asking to save a file.
 enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// What came of reading a file: its bytes, or why there are none.
+enum class ReadOutcome { Read, Unreadable, TooLarge };
+struct FileContents {
+    ReadOutcome outcome = ReadOutcome::Read;
+    std::string bytes;  // only when read
+};
 
 // What the program needs from the desktop it runs on. The Qt front end implements it for real;
 // RecordingPlatform (tools/harness/) stands in for it in tests and scenarios.
@@ -56,6 +65,15 @@ class Platform {
     // part of the file behind.
     virtual SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                                    const std::string& filter, const std::string& bytes) = 0;
+
+    // The whole of the file at the path (a relative one from the program's working folder); a
+    // file of more than `largest` bytes is refused before anything of it is read, and only a
+    // plain file is read at all.
+    virtual FileContents readFile(const std::string& path, std::size_t largest) = 0;
+    // Asks the person for a file to open, offering the filter (such as "GPX files (*.gpx)");
+    // nothing when they cancel.
+    virtual std::optional<std::string> chooseFileToOpen(const Form& window,
+                                                        const std::string& filter) = 0;
 
     // Opens the user guide that comes with the program at the section with this heading (a
     // window's title), or at its first page when the section is empty; one guide window serves

@@ -19,6 +19,7 @@ struct PrintedText {
     double points = 8;
     bool bold = false;
     Align align = Align::Left;
+    int page = 0;  // which sheet it is on, from 0
 };
 
 // How wide, in millimetres, the page printer may draw the text at that size: never less than it
@@ -35,14 +36,24 @@ struct PrintedLine {
     double x2 = 0;
     double y2 = 0;
     double width = 0.2;
+    int page = 0;  // which sheet it is on, from 0
 };
 
 // A page a window lays out for itself (the gear table's stem card) rather than its image: texts
-// and lines only, so it prints sharp at any resolution.
+// and lines only, so it prints sharp at any resolution. A long one goes on over further sheets
+// of the same job, each text and line on the sheet it names.
 struct PrintedPage {
     std::string title;  // the print job's name
     std::vector<PrintedText> texts;
     std::vector<PrintedLine> lines;
+    int sheets() const {
+        int last = 0;
+        for (const PrintedText& text : texts)
+            last = text.page > last ? text.page : last;
+        for (const PrintedLine& line : lines)
+            last = line.page > last ? line.page : last;
+        return last + 1;
+    }
 };
 
 }  // namespace velomark

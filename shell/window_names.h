@@ -12,5 +12,6 @@ inline constexpr const char* kRoad = "frmRoad";
 inline constexpr const char* kLicencePoints = "frmLicencePoints";
 inline constexpr const char* kGearTable = "frmGearTable";
 inline constexpr const char* kPower = "frmPower";
+inline constexpr const char* kRoute = "frmRoute";
 
 }  // namespace velomark::windows

@@ -60,7 +60,8 @@ grep -v '/$' "$work/contents" | grep -v '^/usr/' && fail "the package puts files
 [ "$(dpkg-deb --field "$package" Package)" = velomark ] || fail "the package is not called velomark"
 [ "$(dpkg-deb --field "$package" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb --field "$package" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libstdc++6; do
+# The route schedule reads GPX with pugixml and measures with GeographicLib.
+for library in libqt6widgets6 libqt6printsupport6 libstdc++6 libpugixml1v5 libgeographiclib23; do
     [[ $depends == *"$library "* ]] || fail "the package does not depend on $library: Depends: $depends"
 done
 grep -q '^License: GPL-3.0-or-later' <(dpkg-deb --fsys-tarfile "$package" |

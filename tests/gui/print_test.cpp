@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
@@ -9,8 +10,10 @@
 #include <QTemporaryDir>
 
 #include "desktop.h"
+#include "gui/page_printing.h"
 #include "gui/window_printing.h"
 #include "road/road.h"
+#include "shell/printed_page.h"
 
 namespace velomark::gui {
 namespace {
@@ -85,6 +88,22 @@ TEST(Printing, TheRoadWindowPrintsItsImageOnThePage) {
     QImage blank = other;
     blank.fill(Qt::white);
     EXPECT_GT(MeanDifference(printed, blank), 12.0);
+}
+
+// A laid-out page with texts on a second sheet prints as a job of two pages.
+TEST(Printing, ALaidOutPageGoesOnOverTheSheetsItNames) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("schedule.pdf"));
+    PrintedPage page;
+    page.texts.push_back({.x = 10, .y = 10, .width = 50, .height = 6, .text = "Start"});
+    page.texts.push_back({.x = 10, .y = 10, .width = 50, .height = 6, .text = "Finish", .page = 1});
+    ASSERT_TRUE(PrintLaidOutPage(page, printer));
+    QFile pdf(folder.filePath("schedule.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().contains("/Count 2"));
 }
 
 }  // namespace

@@ -60,11 +60,12 @@ awk -v w="$waited" 'BEGIN { exit !(w >= 1.5 && w <= 4) }' ||
 
 # Every main-menu access key opens its window at once.
 declare -A key=([frmGearChart]=g [frmTimeTrials]=t [frmTrack]=k [frmRoad]=r [frmLicencePoints]=l
-                [frmGearTable]=b [frmPower]=p)
+                [frmGearTable]=b [frmPower]=p [frmRoute]=s)
 declare -A title=([frmGearChart]='^Gear Chart \(etc\.\)$' [frmTimeTrials]='^Time Trials$'
                   [frmTrack]='^Track Stats$' [frmRoad]='^Road Stats$'
                   [frmLicencePoints]='^Licence Points$' [frmGearTable]='^Gear Table$'
-                  [frmPower]='^Power and Pace$')
+                  [frmPower]='^Power and Pace$'
+                  [frmRoute]='^Route Schedule$')
 for window in "$@"; do
     letter=${key[$window]}
     opened=

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -238,14 +239,15 @@ TEST(GearFigures, TheComparedBikesGearsAreLanesUnderTheFirstBikes) {
               "Top 119.9 vs 126.6 \u00B7 bottom 69 vs 78.8 \u00B7 6 vs 4 gears, 6 vs 4 distinct");
 }
 
-TEST(GearTableMenu, TheGearTableButtonComesAfterExitInTheMainMenusTabOrder) {
+TEST(GearTableMenu, TheNewerWindowsButtonsComeAfterExitInTheMainMenusTabOrder) {
     harness::Program program(RegisterCalculators);
     program.start();
     const auto& order = program.mainMenu().tabOrder();
-    ASSERT_GE(order.size(), 3u);
-    EXPECT_EQ(order[order.size() - 3]->name(), "cmdExit");
-    EXPECT_EQ(order[order.size() - 2]->name(), "cmdGearTable");
-    EXPECT_EQ(order.back()->name(), "cmdPower");
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(order[order.size() - 4]->name(), "cmdExit");
+    EXPECT_EQ(order[order.size() - 3]->name(), "cmdGearTable");
+    EXPECT_EQ(order[order.size() - 2]->name(), "cmdPower");
+    EXPECT_EQ(order.back()->name(), "cmdRoute");
     Form& window = program.open(GearTable::kName);
     EXPECT_EQ(window.focused(), window.find("txtChainrings"));
 }

@@ -57,4 +57,11 @@ SaveOutcome RecordingPlatform::saveFileAs(const Form&, const std::string&, const
     return SaveOutcome::Saved;
 }
 
+std::optional<std::string> RecordingPlatform::chooseFileToOpen(const Form&, const std::string&) {
+    if (opens_.empty()) return std::nullopt;
+    std::optional<std::string> path = std::move(opens_.front());
+    opens_.pop_front();
+    return path;
+}
+
 }  // namespace velomark

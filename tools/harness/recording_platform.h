@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/file_reading.h"
 #include "shell/platform.h"
 #include "shell/printed_page.h"
 
@@ -37,6 +38,11 @@ class RecordingPlatform : public Platform {
     bool writeSettings(const std::string& section, const SettingsSection& values) override;
     SaveOutcome saveFileAs(const Form& window, const std::string& suggestedName,
                            const std::string& filter, const std::string& bytes) override;
+    FileContents readFile(const std::string& path, std::size_t largest) override {
+        return ReadFileBytes(path, largest);
+    }
+    std::optional<std::string> chooseFileToOpen(const Form& window,
+                                                const std::string& filter) override;
     void showGuide(const std::string& section) override { guideSections_.push_back(section); }
     void showAbout() override { ++aboutShown_; }
 
@@ -67,6 +73,11 @@ class RecordingPlatform : public Platform {
     };
     const std::vector<Saved>& saved() const { return saved_; }
 
+    // The answer to the next file dialog: the path the person chooses, or nothing for Cancel.
+    // With nothing queued the person cancels.
+    void queueOpen(std::optional<std::string> path) { opens_.push_back(std::move(path)); }
+    std::size_t queuedOpens() const { return opens_.size(); }
+
   private:
     std::vector<Message> messages_;
     std::vector<std::string> printed_;
@@ -79,6 +90,7 @@ class RecordingPlatform : public Platform {
     bool settingsWritable_ = true;
     std::deque<std::optional<std::string>> saves_;
     std::vector<Saved> saved_;
+    std::deque<std::optional<std::string>> opens_;
     std::vector<std::string> guideSections_;
     int aboutShown_ = 0;
 };

@@ -164,6 +164,14 @@ void Session::setToday(const std::string& text) {
     driver_.platform().setToday(*date);
 }
 
+void Session::chooseFile(const std::string& path) {
+    if (path.empty()) {
+        driver_.platform().queueOpen(std::nullopt);
+    } else {
+        driver_.platform().queueOpen(path);
+    }
+}
+
 const RecordingPlatform::Message* Session::nextMessage() {
     const auto& messages = driver_.platform().messages();
     return checked_ < messages.size() ? &messages[checked_] : nullptr;

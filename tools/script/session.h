@@ -40,6 +40,7 @@ class Session {
     void click(const std::string& name);
     void shortcut(const std::string& keys);
     void setToday(const std::string& text);
+    void chooseFile(const std::string& path);
     void restart() { driver_.restart(); }
 
     void expectText(const std::string& name, const std::string& wanted);
