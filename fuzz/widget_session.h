@@ -25,10 +25,9 @@ namespace velomark::fuzz {
 class ActionInput;
 
 // The calculator windows, as the main menu offers them.
-inline constexpr std::array<const char*, 7> kCalculatorWindows = {
+inline constexpr std::array<const char*, 8> kCalculatorWindows = {
     windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
-    windows::kLicencePoints, windows::kGearTable,  windows::kPower,
-    windows::kRoute};
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower, windows::kRoute};
 
 // Starts Qt once for the whole process, on the offscreen platform whatever the environment
 // says, so that no desktop, clipboard or settings of the person's are ever reached. The first

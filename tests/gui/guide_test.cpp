@@ -32,8 +32,7 @@ namespace {
 
 const std::vector<std::string> kCalculators = {
     windows::kGearChart,     windows::kTimeTrials, windows::kTrack, windows::kRoad,
-    windows::kLicencePoints, windows::kGearTable,  windows::kPower,
-    windows::kRoute};
+    windows::kLicencePoints, windows::kGearTable,  windows::kPower, windows::kRoute};
 
 // The pictures the section starting at this block shows, up to the next heading of its level
 // or above.
