@@ -126,7 +126,11 @@ std::vector<Checkpoint> Checkpoints(const MeasuredRoute& measured, CheckpointRul
             for (const MeasuredRoute::Placed& placed : measured.waypoints) {
                 std::string name = placed.name;
                 if (n > 1) name += " (lap " + std::to_string(n) + ")";
-                if (!add({std::move(name), lap * (n - 1) + placed.metres, placed.point})) break;
+                // A waypoint at a lap's end and one at the next lap's start meet within a
+                // rounding of each other: neither may pass the other, nor the finish.
+                const double metres =
+                    std::clamp(lap * (n - 1) + placed.metres, rows.back().metres, whole);
+                if (!add({std::move(name), metres, placed.point})) break;
             }
         }
     } else {
