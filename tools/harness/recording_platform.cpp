@@ -53,7 +53,7 @@ SaveOutcome RecordingPlatform::saveFileAs(const Form&, const std::string&, const
     const std::optional<std::string> path = std::move(saves_.front());
     saves_.pop_front();
     if (!path) return SaveOutcome::Cancelled;
-    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathOfText(*path), std::ios::binary | std::ios::trunc);
     if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
         return SaveOutcome::Failed;
     }
