@@ -39,7 +39,10 @@ build_third_party() {
             $sudo apt-get update -qq
         fi
         mkdir -p "$third_party"
-        (cd "$third_party" && apt-get source -qq pugixml geographiclib >/dev/null 2>&1)
+        # As root apt would fall back from its download user, which cannot write here, loudly.
+        local as_root=()
+        [ "$(id -u)" -ne 0 ] || as_root=(-o APT::Sandbox::User=root)
+        (cd "$third_party" && apt-get source -qq "${as_root[@]}" pugixml geographiclib >/dev/null)
     fi
     local toolchain=$root/cmake/mingw-w64-x86_64.cmake
     local common=(-DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release
