@@ -2,7 +2,6 @@
 #include "route/route_window.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -12,6 +11,7 @@
 #include "route/route_messages.h"
 #include "shell/application.h"
 #include "shell/field_rules.h"
+#include "shell/file_reading.h"
 
 namespace velomark::route {
 
@@ -155,7 +155,7 @@ void Route::LoadRoute(const std::string& path) {
                                                           : messages::kFileUnreadable);
         return;
     }
-    GpxReading read = ReadGpx(file.bytes, std::filesystem::path(path).stem().string());
+    GpxReading read = ReadGpx(file.bytes, FileStemText(path));
     if (read.fault != GpxFault::None) {
         ShowMessage(read.fault == GpxFault::NotXml
                         ? messages::Filled(messages::kNotXml, std::to_string(read.line))

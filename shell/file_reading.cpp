@@ -7,10 +7,20 @@
 
 namespace velomark {
 
-FileContents ReadFileBytes(const std::string& path, std::size_t largest) {
+std::filesystem::path PathOfText(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string FileStemText(const std::string& path) {
+    const std::u8string stem = PathOfText(path).stem().u8string();
+    return std::string(stem.begin(), stem.end());
+}
+
+FileContents ReadFileBytes(const std::string& text, std::size_t largest) {
+    const std::filesystem::path path = PathOfText(text);
     std::error_code error;
     // A device or a pipe could give bytes for ever; only a plain file has a size to judge.
-    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+    if (text.empty() || !std::filesystem::is_regular_file(path, error)) {
         return {ReadOutcome::Unreadable, {}};
     }
     const auto size = std::filesystem::file_size(path, error);

@@ -154,6 +154,16 @@ TEST(RouteFile, OnlyAPlainFileWithinTheLimitIsRead) {
     EXPECT_EQ(ReadFileBytes("/dev/zero", 6).outcome, ReadOutcome::Unreadable);
 }
 
+// File names come as UTF-8 whatever the machine's code page.
+TEST(RouteFile, ANameBeyondAsciiIsReadAndNamesTheRoute) {
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    const std::string path = folder + "/velomark Col d’Izoard été.gpx";
+    { std::ofstream{PathOfText(path)} << "<gpx/>"; }
+    EXPECT_EQ(ReadFileBytes(path, 6).bytes, "<gpx/>");
+    EXPECT_EQ(FileStemText(path), "velomark Col d’Izoard été");
+    std::filesystem::remove(PathOfText(path));
+}
+
 TEST(SchedulePage, GoesOnOverASecondSheetPast40Rows) {
     GridTable table;
     table.corner = "Point";

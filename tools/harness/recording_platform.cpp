@@ -12,7 +12,11 @@ Date SystemToday() {
     // The local date: near midnight a UK rider's today is not the UTC day.
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
@@ -49,7 +53,7 @@ SaveOutcome RecordingPlatform::saveFileAs(const Form&, const std::string&, const
     const std::optional<std::string> path = std::move(saves_.front());
     saves_.pop_front();
     if (!path) return SaveOutcome::Cancelled;
-    std::ofstream out(*path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathOfText(*path), std::ios::binary | std::ios::trunc);
     if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
         return SaveOutcome::Failed;
     }
