@@ -156,7 +156,29 @@ std::string Invariants::checkGrid(const Grid& grid) const {
     return {};
 }
 
-std::string Invariants::checkChart(const Chart& chart) const {
+namespace {
+
+// A lane named after a bike starts with the name the person typed or saved: only what follows
+// it is the program's own.
+std::string_view ProgramPartOfLaneName(std::string_view name, const Form& window) {
+    std::size_t given = 0;
+    const auto take = [&](const std::string& text) {
+        if (!text.empty() && text.size() > given && name.starts_with(text)) given = text.size();
+    };
+    for (const Control* control : window.controls()) {
+        const TextField* field = control->asField();
+        if (!field) continue;
+        take(field->text());
+        if (control->kind() != ControlKind::ComboBox) continue;
+        for (const std::string& item : static_cast<const ComboBox*>(field)->items())
+            take(item);
+    }
+    return name.substr(given);
+}
+
+}  // namespace
+
+std::string Invariants::checkChart(const Chart& chart, const Form& window) const {
     const ChartData& data = chart.data();
     const std::string& name = chart.name();
     if (!std::isfinite(data.low) || !std::isfinite(data.high)) {
@@ -178,7 +200,8 @@ std::string Invariants::checkChart(const Chart& chart) const {
         }
     }
     for (const ChartLane& lane : data.lanes) {
-        if (!SensibleText(lane.name)) return name + " has a lane named " + Quoted(lane.name);
+        if (!SensibleText(ProgramPartOfLaneName(lane.name, window)))
+            return name + " has a lane named " + Quoted(lane.name);
         for (const ChartMark& mark : lane.marks) {
             if (!std::isfinite(mark.value)) {
                 return name + " has a mark at " + std::to_string(mark.value) + " on lane " +
@@ -203,7 +226,7 @@ std::string Invariants::check(const Form& window) {
             continue;
         }
         if (control->kind() == ControlKind::Chart) {
-            std::string breach = checkChart(static_cast<const Chart&>(*control));
+            std::string breach = checkChart(static_cast<const Chart&>(*control), window);
             if (!breach.empty()) return breach;
             continue;
         }

@@ -46,7 +46,7 @@ class Invariants {
     bool isWordResult(const std::string& field) const;
     bool isRestoredInput(const std::string& field) const;
     std::string checkGrid(const Grid& grid) const;
-    std::string checkChart(const Chart& chart) const;
+    std::string checkChart(const Chart& chart, const Form& window) const;
 
     const WindowProfile& profile_;
     const RecordingPlatform& platform_;
